@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "project/app_context.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TGEdit"));
+    tg::AppContext context(QCoreApplication::applicationDirPath().toStdString());
+
+    // Placeholder until the start menu lands.
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("TG Edit"));
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,331 @@
+#include "fs/file_system.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "fs/paths.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace tg {
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+std::string reasonOf(int error) { return std::generic_category().message(error); }
+
+std::string reasonOf(const std::error_code& ec) { return ec.message(); }
+
+// Splits "a/b/c" into its components; the root (a leading separator) is
+// returned separately.
+std::vector<std::string> componentsOf(const std::string& path, std::string& root) {
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    root.clear();
+    if (!path.empty() && path.front() == kPathSeparator) {
+        root = std::string(1, kPathSeparator);
+        pos = 1;
+    }
+    while (pos <= path.size()) {
+        const std::size_t next = std::min(path.find(kPathSeparator, pos), path.size());
+        if (next > pos) {
+            parts.push_back(path.substr(pos, next - pos));
+        }
+        pos = next + 1;
+    }
+    return parts;
+}
+
+bool entryExists(const std::string& path) {
+    std::error_code ec;
+    return stdfs::exists(stdfs::path(path), ec);
+}
+
+// The name of an entry of the folder equal to `name` but for letter case.
+std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    stdfs::directory_iterator it(folder.empty() ? stdfs::path(".") : stdfs::path(folder), ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    for (; it != stdfs::directory_iterator(); it.increment(ec)) {
+        if (ec) {
+            break;
+        }
+        const std::string entry = it->path().filename().string();
+        // Take the smallest matching name so that the choice never depends on
+        // the order in which the folder happens to list its entries.
+        if (equalsIgnoreCase(entry, name) && (!found || entry < *found)) {
+            found = entry;
+        }
+    }
+    return found;
+}
+
+// Matches a name against a pattern with * and ?, ignoring ASCII letter case.
+bool wildcardMatch(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0;
+    std::size_t n = 0;
+    std::size_t starP = std::string_view::npos;
+    std::size_t starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || asciiLower(pattern[p]) == asciiLower(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+std::string temporaryNameFor(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    const stdfs::path t(target);
+    const std::string folder = t.has_parent_path() ? t.parent_path().string() + kPathSeparator : "";
+    return folder + "." + t.filename().string() + ".tgedit-" + std::to_string(stamp % 1000000007) +
+           "-" + std::to_string(counter++) + ".tmp";
+}
+
+}  // namespace
+
+std::optional<std::string> FileSystem::faultAt(FsStep /*step*/, const std::string& /*path*/) {
+    return std::nullopt;
+}
+
+std::string FileSystem::resolve(const std::string& path) {
+    if (path.empty() || entryExists(path)) {
+        return path;
+    }
+    std::string root;
+    const std::vector<std::string> parts = componentsOf(path, root);
+    std::string current = root;
+    bool lost = false;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        std::string name = parts[i];
+        if (!lost && !entryExists(current + name)) {
+            if (auto other = findIgnoringCase(current, name)) {
+                name = *other;
+            } else {
+                lost = true;
+            }
+        }
+        current += name;
+        if (i + 1 < parts.size()) {
+            current.push_back(kPathSeparator);
+        }
+    }
+    if (path.back() == kPathSeparator && (current.empty() || current.back() != kPathSeparator)) {
+        current.push_back(kPathSeparator);
+    }
+    return current;
+}
+
+bool FileSystem::pathExists(const std::string& path) {
+    if (path.empty() || path.back() == kPathSeparator) {
+        return false;
+    }
+    const auto cut = path.rfind(kPathSeparator);
+    const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    const std::string pattern = cut == std::string::npos ? path : path.substr(cut + 1);
+    if (pattern.empty()) {
+        return false;
+    }
+    const std::string resolvedFolder = resolve(folder);
+    std::error_code ec;
+    stdfs::directory_iterator it(
+        resolvedFolder.empty() ? stdfs::path(".") : stdfs::path(resolvedFolder), ec);
+    if (ec) {
+        return false;
+    }
+    for (; it != stdfs::directory_iterator(); it.increment(ec)) {
+        if (ec) {
+            return false;
+        }
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.') {
+            continue;
+        }
+        std::error_code typeError;
+        const auto status = it->status(typeError);
+        if (typeError ||
+            !(stdfs::is_regular_file(status) || stdfs::is_directory(status))) {
+            continue;
+        }
+        if (wildcardMatch(pattern, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    const std::string real = resolve(path);
+    if (auto fault = faultAt(FsStep::Open, real)) {
+        return FsError{path, *fault};
+    }
+    std::error_code ec;
+    if (stdfs::is_directory(stdfs::path(real), ec)) {
+        return FsError{path, "it is a folder, not a file"};
+    }
+    std::FILE* file = std::fopen(real.c_str(), "rb");
+    if (file == nullptr) {
+        return FsError{path, reasonOf(errno)};
+    }
+    if (auto fault = faultAt(FsStep::Read, real)) {
+        std::fclose(file);
+        return FsError{path, *fault};
+    }
+    char buffer[65536];
+    for (;;) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        bytes.append(buffer, got);
+        if (got < sizeof buffer) {
+            break;
+        }
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed) {
+        bytes.clear();
+        return FsError{path, reasonOf(error)};
+    }
+    return std::nullopt;
+}
+
+FsStatus FileSystem::writeFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::string target = resolve(path);
+    std::error_code ec;
+    const auto status = stdfs::status(stdfs::path(target), ec);
+    if (stdfs::is_directory(status)) {
+        return FsError{path, "it is a folder, not a file"};
+    }
+    const bool replacing = stdfs::exists(status);
+    if (replacing && (status.permissions() & stdfs::perms::owner_write) == stdfs::perms::none) {
+        return FsError{path, "the file is read-only"};
+    }
+
+    const std::string temporary = temporaryNameFor(target);
+    auto fail = [&](std::string reason, std::FILE* open) -> FsStatus {
+        if (open != nullptr) {
+            std::fclose(open);
+        }
+        std::error_code ignored;
+        stdfs::remove(stdfs::path(temporary), ignored);
+        return FsError{path, std::move(reason)};
+    };
+
+    if (auto fault = faultAt(FsStep::Open, temporary)) {
+        return fail(*fault, nullptr);
+    }
+    // "x": never open a file that is already there.
+    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
+    if (file == nullptr) {
+        return FsError{path, reasonOf(errno)};
+    }
+    if (auto fault = faultAt(FsStep::Write, temporary)) {
+        return fail(*fault, file);
+    }
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+        return fail(reasonOf(errno), file);
+    }
+    if (auto fault = faultAt(FsStep::Flush, temporary)) {
+        return fail(*fault, file);
+    }
+    if (std::fflush(file) != 0) {
+        return fail(reasonOf(errno), file);
+    }
+#ifndef _WIN32
+    if (::fsync(::fileno(file)) != 0) {
+        return fail(reasonOf(errno), file);
+    }
+#endif
+    if (std::fclose(file) != 0) {
+        return fail(reasonOf(errno), nullptr);
+    }
+    if (replacing) {
+        // Keep the permissions the user gave the file.
+        stdfs::permissions(stdfs::path(temporary), status.permissions(),
+                           stdfs::perm_options::replace, ec);
+    }
+    if (auto fault = faultAt(FsStep::Rename, target)) {
+        return fail(*fault, nullptr);
+    }
+    stdfs::rename(stdfs::path(temporary), stdfs::path(target), ec);
+    if (ec) {
+        return fail(reasonOf(ec), nullptr);
+    }
+    return std::nullopt;
+}
+
+FsStatus FileSystem::copyFileAtomic(const std::string& from, const std::string& to) {
+    std::string bytes;
+    if (auto error = readFile(from, bytes)) {
+        return error;
+    }
+    return writeFileAtomic(to, bytes);
+}
+
+FsStatus FileSystem::createFolder(const std::string& path) {
+    std::string folder = path;
+    while (folder.size() > 1 && folder.back() == kPathSeparator) {
+        folder.pop_back();
+    }
+    const std::string real = resolve(folder);
+    if (auto fault = faultAt(FsStep::CreateFolder, real)) {
+        return FsError{folder, *fault};
+    }
+    std::error_code ec;
+    if (stdfs::is_directory(stdfs::path(real), ec)) {
+        return std::nullopt;
+    }
+    stdfs::create_directory(stdfs::path(real), ec);
+    if (ec) {
+        return FsError{folder, reasonOf(ec)};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uintmax_t> FileSystem::fileSize(const std::string& path) {
+    const std::string real = resolve(path);
+    if (faultAt(FsStep::Open, real)) {
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const auto size = stdfs::file_size(stdfs::path(real), ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+FileSystem& realFileSystem() {
+    // Stateless: the real file system injects no faults and keeps nothing.
+    static FileSystem instance;
+    return instance;
+}
+
+}  // namespace tg

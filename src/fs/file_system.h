@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tg {
+
+// A failed file operation: the file it concerns and the reason in words.
+struct FsError {
+    std::string path;
+    std::string reason;
+
+    // "<path>: <reason>"
+    std::string describe() const { return path + ": " + reason; }
+    bool operator==(const FsError&) const = default;
+};
+
+// Success is an empty optional.
+using FsStatus = std::optional<FsError>;
+
+// The steps a file operation goes through; each is a place where a test can
+// make the operation fail (see FileSystem::faultAt).
+enum class FsStep { Open, Read, Write, Flush, Rename, CreateFolder };
+
+// Every file access of the core goes through this layer. It reads and writes
+// whole files, replaces files atomically (a temporary file in the same folder,
+// flushed, then renamed over the target), and resolves names without regard
+// to letter case, so a game copied from Windows ("SCRIPTS/DEFAULT") is found
+// under any spelling.
+class FileSystem {
+public:
+    FileSystem() = default;
+    FileSystem(const FileSystem&) = delete;
+    FileSystem& operator=(const FileSystem&) = delete;
+    virtual ~FileSystem() = default;
+
+    // The whole file's bytes.
+    FsStatus readFile(const std::string& path, std::string& bytes);
+
+    // Replaces (or creates) the file with exactly these bytes. On failure the
+    // old file is as it was and no temporary file is left behind.
+    FsStatus writeFileAtomic(const std::string& path, std::string_view bytes);
+
+    // Copies a file, replacing the target atomically.
+    FsStatus copyFileAtomic(const std::string& from, const std::string& to);
+
+    // Creates one folder; its parent must exist. An existing folder is fine.
+    FsStatus createFolder(const std::string& path);
+
+    // The length of a file in bytes, or nothing when it cannot be had.
+    std::optional<std::uintmax_t> fileSize(const std::string& path);
+
+    // True when at least one visible file or folder matches the path. False
+    // for an empty path and for a path that ends in the separator. The last
+    // component may hold the wildcards * and ?; names are compared without
+    // regard to letter case; names starting with a dot are hidden.
+    bool pathExists(const std::string& path);
+
+    // The path as it is spelled on disk: each component that does not exist
+    // as written is replaced by an entry of the same name in another letter
+    // case, where there is one. Components after the first one that cannot be
+    // found are kept as written.
+    std::string resolve(const std::string& path);
+
+protected:
+    // The fault-injection seam: called before each step of every operation
+    // with the file the step works on. A returned text fails the step with
+    // that text as the reason. The real file system never fails a step here.
+    virtual std::optional<std::string> faultAt(FsStep step, const std::string& path);
+};
+
+// The file system of the machine, without injected faults.
+FileSystem& realFileSystem();
+
+}  // namespace tg

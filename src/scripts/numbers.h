@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tg {
+
+// Numbers are read and written independently of the user's locale: a point
+// is the only decimal separator.
+
+// The longest leading part of text that forms a number: an optional sign,
+// digits, an optional point with digits, an optional exponent. length is 0
+// when text does not begin with a number. A magnitude too large for a double
+// sets overflow and gives an infinite value; one too small gives zero.
+struct NumberScan {
+    std::size_t length = 0;
+    double value = 0.0;
+    bool overflow = false;
+};
+NumberScan scanNumber(std::string_view text);
+
+// The editors' number reading: spaces and tabs are ignored wherever they
+// stand, the longest leading number is read and the rest ignored; a text
+// without one reads as 0. An overflowing number reads as an infinity, which
+// the editors refuse.
+double readNumber(std::string_view text);
+
+// Rounds to the nearest whole number, a half going to the even neighbour
+// (2.5 gives 2, 3.5 gives 4).
+double roundHalfEven(double value);
+
+// Half-to-even rounding into a 16- or 32-bit field; nothing when the result
+// is outside the field's range or the value is not finite.
+std::optional<std::int16_t> roundToInt16(double value);
+std::optional<std::int32_t> roundToInt32(double value);
+
+// Number forms of the written scripts and the editors' boxes.
+// Integer: plain decimal, a minus sign for negatives.
+std::string formatInteger(long long value);
+// Fixed forms ("0.0" with 1 decimal, "0.00" with 2): at least one digit before
+// the point, exactly `decimals` after it, rounded half away from zero on the
+// decimal value as written (2.25 gives 2.3, 1.005 gives 1.01).
+std::string formatFixed(double value, int decimals);
+// Shortest decimal form: up to 15 significant digits, no trailing zeros, no
+// point for a whole number, a 0 before the point below 1 (0.5, 3, 1e+20).
+std::string formatShortest(double value);
+
+}  // namespace tg

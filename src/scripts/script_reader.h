@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/editor_state.h"
+#include "model/notice.h"
+#include "model/settings_model.h"
+
+namespace tg {
+
+class FileSystem;
+
+// The first setting key the line holds (tested in the fixed key order,
+// letter case ignored, comment included), or empty.
+std::string_view keyOfLine(std::string_view line);
+
+// Reads the script of one reader kind (0 to 3) from the project folder into
+// the loaded set. A failure stops that script at the failing line; the values
+// stored before it stay. The failure comes back as a notice (application
+// title) naming the script, the line number and the cause.
+std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                 SettingsModel& model);
+
+// The model's load sequence: Clear model, then block, business, tweaks and
+// commodity data (each kind's code tables, then its script), then Copy loaded
+// to working. Returns every notice in the order it arose; the load always
+// goes on to the end.
+Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState& state);
+
+}  // namespace tg

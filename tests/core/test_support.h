@@ -1,0 +1,44 @@
+#pragma once
+
+// Shared helpers of the core tests: temporary folders, whole-file reads and
+// writes, and an application folder or project laid out like the real ones.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tg::test {
+
+// A fresh folder under the system's temporary folder, removed again when the
+// object goes. path() ends in the separator, like every folder text of the
+// program.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(std::string_view relative) const { return path_ + std::string(relative); }
+
+private:
+    std::string path_;
+};
+
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, std::string_view bytes);
+
+// Copies the shipped data files (code tables, tge.prj, ...) into folder.
+void copyDataFiles(const std::string& folder);
+
+// Copies the stand-in game's four scripts (SCRIPTS/DEFAULT) into folder.
+void copyDemoScripts(const std::string& folder);
+
+// Copies the whole stand-in game (mc.exe and SCRIPTS) into folder.
+void copyDemoGame(const std::string& folder);
+
+// Lists the names in a folder, sorted (hidden ones included).
+std::string listFolder(const std::string& folder);
+
+}  // namespace tg::test
