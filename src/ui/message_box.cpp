@@ -1,0 +1,49 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+
+namespace tg {
+
+void MessageBoxService::showNotices(QWidget* parent, const Notices& notices) {
+    for (const Notice& notice : notices) {
+        show(parent, QString::fromStdString(notice.title), QString::fromStdString(notice.text));
+    }
+}
+
+MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& title, const QString& text,
+                                    MsgButtons buttons, MsgIcon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: break;
+    }
+    // Closing a Yes/No/Cancel box by its frame is Cancel; an OK box is OK.
+    return buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel
+           : buttons == MsgButtons::YesNo     ? MsgAnswer::No
+                                              : MsgAnswer::Ok;
+}
+
+}  // namespace tg
