@@ -1,7 +1,5 @@
 #include "project/commands.h"
 
-#include <optional>
-
 #include "fs/paths.h"
 #include "project/app_context.h"
 #include "project/file_notices.h"
@@ -26,16 +24,12 @@ Notices copyScripts(AppContext& ctx, From from, To to) {
 }
 
 // A folder that was never set would turn the copies into paths relative to
-// wherever the program runs; refuse instead.
-std::optional<Notice> missingFolder(const AppContext& ctx) {
-    if (ctx.state.ProjectPath.empty()) {
-        return Notice{kTitleTGEdit, "No project is open."};
-    }
-    if (ctx.state.GamePath.empty()) {
-        return Notice{kTitleTGEdit, "The Tollgrove folder is not known."};
-    }
-    return std::nullopt;
+// wherever the program runs; the commands refuse instead.
+Notices noFolder(const char* text) {
+    return {Notice{kTitleTGEdit, text}};
 }
+constexpr const char* kNoProject = "No project is open.";
+constexpr const char* kNoGameFolder = "The Tollgrove folder is not known.";
 
 }  // namespace
 
@@ -53,8 +47,11 @@ std::string saveMessage(const AppContext& ctx) {
 }
 
 Notices importProject(AppContext& ctx) {
-    if (auto notice = missingFolder(ctx)) {
-        return {*notice};
+    if (ctx.state.ProjectPath.empty()) {
+        return noFolder(kNoProject);
+    }
+    if (ctx.state.GamePath.empty()) {
+        return noFolder(kNoGameFolder);
     }
     return copyScripts(
         ctx, [&](std::string_view name) { return ctx.state.ProjectPath + std::string(name); },
@@ -63,7 +60,7 @@ Notices importProject(AppContext& ctx) {
 
 Notices backupGame(AppContext& ctx) {
     if (ctx.state.GamePath.empty()) {
-        return {Notice{kTitleTGEdit, "The Tollgrove folder is not known."}};
+        return noFolder(kNoGameFolder);
     }
     return copyScripts(
         ctx, [&](std::string_view name) { return gameScriptPath(ctx.state.GamePath, name); },
