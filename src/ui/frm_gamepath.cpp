@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "fs/paths.h"
 #include "model/notice.h"
 #include "project/app_context.h"
+#include "project/startup.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
 #include "ui/message_box.h"
@@ -93,8 +93,7 @@ void frm_gamepath::drv_GameDrive_Change() {
     if (drv_GameDrive->isReady(root) && dir_GamePath->setPath(root)) {
         return;
     }
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle),
-                QStringLiteral("Drive not available."));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), qtText(kDriveNotAvailableMessage));
     // Back to the folder list's drive; that change opens its root.
     drv_GameDrive->setDrive(drv_GameDrive->driveOf(dir_GamePath->path()));
 }
@@ -109,14 +108,15 @@ void frm_gamepath::dir_GamePath_OpenFailed(const QString& path, const QString& r
 }
 
 void frm_gamepath::cmd_OK_Click() {
-    ctx_.state.GamePath = withTrailingSeparator(toCorePath(dir_GamePath->selectedPath()));
-    if (ctx_.fs.pathExists(ctx_.state.GamePath + "mc.exe")) {
+    // The highlighted folder, or the open one; it keeps the rejected value
+    // until the next OK.
+    ctx_.state.GamePath = gameFolderOf(toCorePath(dir_GamePath->selectedPath()));
+    if (isGameFolder(ctx_, ctx_.state.GamePath)) {
         bPathAccepted = true;
         accept();
         return;
     }
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle),
-                QStringLiteral("Invalid Tollgrove path."));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), qtText(kInvalidGamePathMessage));
 }
 
 void frm_gamepath::cmd_Cancel_Click() {

@@ -11,6 +11,7 @@
 #include "ui/frm_gamepath.h"
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 
 namespace tg {
 
@@ -86,9 +87,7 @@ bool frm_menu::Check_Config() {
         return true;
     }
 
-    boxes_.show(this, QString::fromLatin1(kTitleTGEdit),
-                QStringLiteral("It appears this is the first time running TG Edit.  Please "
-                               "select the Tollgrove folder"));
+    boxes_.show(this, QString::fromLatin1(kTitleTGEdit), qtText(kFirstStartMessage));
     {
         frm_gamepath dialog(ctx_, boxes_, this);
         dialog.exec();

@@ -2,15 +2,16 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "fs/paths.h"
 #include "model/notice.h"
 #include "project/app_context.h"
 #include "project/projects.h"
+#include "project/startup.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
 #include "ui/frm_main.h"
@@ -43,16 +44,6 @@ constexpr int kFolderHeight = 2250;
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonGap = 120;
-
-QString nameRuleText() {
-    return QStringLiteral("A project name cannot contain any of the following characters:\r\n") +
-           QString(26, u' ') + QStringLiteral("\\ / : * ? \" < > |");
-}
-
-bool entryExists(const std::string& path) {
-    const QFileInfo info(fromCorePath(path));
-    return info.exists() || info.isSymLink();
-}
 
 }  // namespace
 
@@ -181,8 +172,7 @@ void frm_project::drv_ProjectDrive_Change() {
     if (drv_ProjectDrive->isReady(root) && dir_ProjectPath->setPath(root)) {
         return;
     }
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle),
-                QStringLiteral("Drive not available."));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), qtText(kDriveNotAvailableMessage));
     // Back to the folder list's drive; that change opens its root.
     drv_ProjectDrive->setDrive(drv_ProjectDrive->driveOf(dir_ProjectPath->path()));
 }
@@ -194,27 +184,24 @@ void frm_project::txt_ProjectName_Change() {
     const bool outermost = nameCursor_ == kNoCursor;
 
     QString text = txt_ProjectName->text();
-    bool removed = false;
-    for (const char forbidden : kForbiddenNameCharacters) {
-        const QChar character = QLatin1Char(forbidden);
-        if (!text.contains(character)) {
-            continue;
-        }
+    // The forbidden characters are ASCII, so testing the UTF-8 bytes finds
+    // them exactly where the text has them.
+    const std::optional<char> forbidden = firstForbiddenCharacter(text.toUtf8().toStdString());
+    if (forbidden) {
+        const QChar character = QLatin1Char(*forbidden);
         const int cursor = outermost ? txt_ProjectName->cursorPosition() : nameCursor_;
         nameCursor_ = cursor - static_cast<int>(text.left(cursor).count(character));
         text.remove(character);
-        removed = true;
         txt_ProjectName->setText(text);
         txt_ProjectName->setCursorPosition(nameCursor_);
-        break;
     }
     if (outermost) {
         nameCursor_ = kNoCursor;
     }
 
-    if (removed) {
-        boxes_.show(this, QString::fromLatin1(kTitleTGEdit), nameRuleText(), MsgButtons::Ok,
-                    MsgIcon::Critical);
+    if (forbidden) {
+        boxes_.show(this, QString::fromLatin1(kTitleTGEdit), qtText(kForbiddenNameMessage),
+                    MsgButtons::Ok, MsgIcon::Critical);
     }
     sProjectName = QFile::encodeName(txt_ProjectName->text()).toStdString();
     showPath(sParentFolder + sProjectName);
@@ -223,13 +210,8 @@ void frm_project::txt_ProjectName_Change() {
 void frm_project::cmd_OK_Click() {
     ProjectOutcome outcome;
     if (iDialogType == 0) {
-        // A name that names anything already there, hidden entries and "."
-        // or ".." included, would put the copies over existing files.
-        if (!sProjectName.empty() && entryExists(sParentFolder + sProjectName)) {
-            boxes_.show(this, QString::fromLatin1(kApplicationTitle),
-                        QStringLiteral("This Project already exists, please choose another name."));
-            return;
-        }
+        // Refuses an empty name, a name already used there and a name
+        // starting with a dot; reports a failed folder or copy.
         outcome = createProject(ctx_, sParentFolder, sProjectName);
     } else {
         // The folder open in the list, not one merely highlighted.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace tg {
 
@@ -17,6 +18,11 @@ inline std::string toCorePath(const QString& path) {
 
 inline QString fromCorePath(const std::string& path) {
     return QDir::fromNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
+}
+
+// The core's message texts.
+inline QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace tg

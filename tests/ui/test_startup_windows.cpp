@@ -475,8 +475,12 @@ private slots:
 
         frm_menu* menu = frm_menu::open(ctx, boxes);
         QVERIFY(menu != nullptr);
-        QTest::keyClick(menu, Qt::Key_N, Qt::AltModifier);
-        QCOMPARE(openWindows<frm_project>().size(), 1);
+        // Alt+N, once the menu is the active window.
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu->windowHandle(), Qt::Key_N, Qt::AltModifier);
+        // An access key presses its button with a short animation.
+        QTRY_COMPARE(openWindows<frm_project>().size(), 1);
         frm_project* dialog = openWindows<frm_project>().first();
         QCOMPARE(dialog->iDialogType, std::int16_t(0));
         QCOMPARE(dialog->txt_ProjectName->text(), QStringLiteral("Default"));
@@ -645,17 +649,24 @@ private slots:
         WindowSweeper sweeper;
         frm_project* dialog = showProjectDialog(ctx, boxes, 0, 0);
 
-        // A file of that name, a hidden folder, and the folder itself or its
-        // parent: copying the scripts there would overwrite what is there.
-        for (const QString& name : {QStringLiteral("notes.txt"), QStringLiteral(".hidden"),
-                                    QStringLiteral("."), QStringLiteral("..")}) {
+        // A file of that name (in any letter case), a hidden folder, and the
+        // folder itself or its parent: copying the scripts there would
+        // overwrite what is there.
+        const QString exists =
+            QStringLiteral("This Project already exists, please choose another name.");
+        const QString dot = QStringLiteral("A project name cannot begin with a dot.");
+        const QList<QPair<QString, QString>> refusals = {{QStringLiteral("notes.txt"), exists},
+                                                         {QStringLiteral("NOTES.TXT"), exists},
+                                                         {QStringLiteral(".hidden"), dot},
+                                                         {QStringLiteral("."), dot},
+                                                         {QStringLiteral(".."), dot}};
+        for (const auto& [name, message] : refusals) {
             boxes.shown.clear();
             dialog->txt_ProjectName->setText(name);
             dialog->cmd_OK->click();
             QCOMPARE(boxes.shown.size(), 1);
             QCOMPARE(boxes.shown[0].title, QStringLiteral("TGEdit"));
-            QCOMPARE(boxes.shown[0].text,
-                     QStringLiteral("This Project already exists, please choose another name."));
+            QCOMPARE(boxes.shown[0].text, message);
             QVERIFY(dialog->isVisible());
         }
         QCOMPARE(app.snapshot(), before);
