@@ -767,6 +767,26 @@ private slots:
         QCOMPARE(openWindows<frm_menu>().size(), 1);
     }
 
+    void startMenuShownAgainOnAFirstStartThatIsCancelledEndsTheProgram() {
+        AppFolder app;
+        app.makeConfigured(app.makeGame());
+        AppContext ctx(app.corePath());
+        ScriptedMessageBox boxes;
+        WindowSweeper sweeper;
+        frm_project* dialog = showProjectDialog(ctx, boxes, 0, 0);
+        // The configuration went away while the dialog was open.
+        QVERIFY(QFile::remove(app / QStringLiteral("tgedit.cfg")));
+        const auto before = app.snapshot();
+        WhenModal<frm_gamepath> cancel([](frm_gamepath* shown) { shown->cmd_Cancel->click(); });
+
+        dialog->cmd_Cancel->click();
+        QVERIFY(cancel.fired());
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, firstStartText());
+        QCOMPARE(visibleWindowCount(), 0);
+        QCOMPARE(app.snapshot(), before);
+    }
+
     void cancelGoesBackToTheMainWindow() {
         AppFolder app;
         AppContext ctx(app.corePath());
