@@ -249,6 +249,11 @@ private slots:
         QVERIFY(!dialog.pathAccepted());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(ctx.state.GamePath, (empty + u'/').toStdString());
+
+        // A root keeps its one separator.
+        QVERIFY(dialog.dir_GamePath->setPath(QStringLiteral("/")));
+        dialog.cmd_OK->click();
+        QCOMPARE(ctx.state.GamePath, std::string("/"));
     }
 
     void gameFolderTakesTheHighlightedFolder() {
@@ -267,16 +272,6 @@ private slots:
         QVERIFY(dialog.pathAccepted());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(ctx.state.GamePath, game.toStdString());
-    }
-
-    void gameFolderAtARootGetsNoSecondSeparator() {
-        AppFolder app;
-        AppContext ctx(app.corePath());
-        ScriptedMessageBox boxes;
-        frm_gamepath dialog(ctx, boxes);
-        QVERIFY(dialog.dir_GamePath->setPath(QStringLiteral("/")));
-        dialog.cmd_OK->click();
-        QCOMPARE(ctx.state.GamePath, std::string("/"));
     }
 
     void gameFolderDriveThatIsNotReadyGoesBackToTheFolderListsDrive() {
@@ -331,35 +326,28 @@ private slots:
     // --- start menu --------------------------------------------------------
 
     void firstStartCancelledWritesNothingAndEndsTheProgram() {
-        AppFolder app;
-        const auto before = app.snapshot();
-        AppContext ctx(app.corePath());
-        ScriptedMessageBox boxes;
-        WindowSweeper sweeper;
-        WhenModal<frm_gamepath> cancel([](frm_gamepath* dialog) { dialog->cmd_Cancel->click(); });
+        // Cancel, or the close box after a valid folder was opened.
+        for (const bool byCloseBox : {false, true}) {
+            AppFolder app;
+            const QString game = app.makeGame();
+            const auto before = app.snapshot();
+            AppContext ctx(app.corePath());
+            ScriptedMessageBox boxes;
+            WindowSweeper sweeper;
+            WhenModal<frm_gamepath> cancel([game, byCloseBox](frm_gamepath* dialog) {
+                dialog->dir_GamePath->setPath(game);
+                byCloseBox ? void(dialog->close()) : dialog->cmd_Cancel->click();
+            });
 
-        QVERIFY(frm_menu::open(ctx, boxes) == nullptr);
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("TG Edit"));
-        QCOMPARE(boxes.shown[0].text, firstStartText());
-        QCOMPARE(boxes.shown[0].buttons, MsgButtons::Ok);
-        QCOMPARE(visibleWindowCount(), 0);
-        QCOMPARE(app.snapshot(), before);
-    }
-
-    void firstStartClosedByTheFrameEndsTheProgram() {
-        AppFolder app;
-        const QString game = app.makeGame();
-        const auto before = app.snapshot();
-        AppContext ctx(app.corePath());
-        ScriptedMessageBox boxes;
-        WindowSweeper sweeper;
-        WhenModal<frm_gamepath> choose([game](frm_gamepath* dialog) {
-            dialog->dir_GamePath->setPath(game);
-            dialog->close();
-        });
-        QVERIFY(frm_menu::open(ctx, boxes) == nullptr);
-        QCOMPARE(app.snapshot(), before);
+            QVERIFY(frm_menu::open(ctx, boxes) == nullptr);
+            QVERIFY(cancel.fired());
+            QCOMPARE(boxes.shown.size(), 1);
+            QCOMPARE(boxes.shown[0].title, QStringLiteral("TG Edit"));
+            QCOMPARE(boxes.shown[0].text, firstStartText());
+            QCOMPARE(boxes.shown[0].buttons, MsgButtons::Ok);
+            QCOMPARE(visibleWindowCount(), 0);
+            QCOMPARE(app.snapshot(), before);
+        }
     }
 
     void firstStartAcceptedSetsUpTheApplicationFolder() {
@@ -638,7 +626,7 @@ private slots:
         QCOMPARE(openWindows<frm_main>().size(), 1);
     }
 
-    void newProjectRefusesANameThatIsAlreadyThere() {
+    void newProjectRefusesAnEmptyNameAndNamesAlreadyThere() {
         AppFolder app;
         app.makeConfigured(app.makeGame());
         writeFile(app / QStringLiteral("Projects/notes.txt"), "mine");
@@ -649,17 +637,19 @@ private slots:
         WindowSweeper sweeper;
         frm_project* dialog = showProjectDialog(ctx, boxes, 0, 0);
 
-        // A file of that name (in any letter case), a hidden folder, and the
-        // folder itself or its parent: copying the scripts there would
-        // overwrite what is there.
+        // No name at all; then names whose copies would land on what is
+        // already there: a file of that name (in any letter case), a hidden
+        // folder, the folder itself and its parent.
         const QString exists =
             QStringLiteral("This Project already exists, please choose another name.");
         const QString dot = QStringLiteral("A project name cannot begin with a dot.");
-        const QList<QPair<QString, QString>> refusals = {{QStringLiteral("notes.txt"), exists},
-                                                         {QStringLiteral("NOTES.TXT"), exists},
-                                                         {QStringLiteral(".hidden"), dot},
-                                                         {QStringLiteral("."), dot},
-                                                         {QStringLiteral(".."), dot}};
+        const QList<QPair<QString, QString>> refusals = {
+            {QString(), QStringLiteral("Please enter a Project Name.")},
+            {QStringLiteral("notes.txt"), exists},
+            {QStringLiteral("NOTES.TXT"), exists},
+            {QStringLiteral(".hidden"), dot},
+            {QStringLiteral("."), dot},
+            {QStringLiteral(".."), dot}};
         for (const auto& [name, message] : refusals) {
             boxes.shown.clear();
             dialog->txt_ProjectName->setText(name);
@@ -670,22 +660,6 @@ private slots:
             QVERIFY(dialog->isVisible());
         }
         QCOMPARE(app.snapshot(), before);
-        QVERIFY(openWindows<frm_main>().isEmpty());
-    }
-
-    void newProjectEmptyNameIsRefused() {
-        AppFolder app;
-        app.makeConfigured(app.makeGame());
-        AppContext ctx(app.corePath());
-        ScriptedMessageBox boxes;
-        WindowSweeper sweeper;
-        frm_project* dialog = showProjectDialog(ctx, boxes, 0, 0);
-        dialog->txt_ProjectName->clear();
-        dialog->cmd_OK->click();
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].title, QStringLiteral("TGEdit"));
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("Please enter a Project Name."));
-        QVERIFY(dialog->isVisible());
         QVERIFY(openWindows<frm_main>().isEmpty());
     }
 
