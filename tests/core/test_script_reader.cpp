@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "fs/file_system.h"
@@ -571,6 +572,83 @@ TEST_F(ReaderTest, OddBytesNeverBreakTheReader) {
     EXPECT_EQ(block(kZoo).value, 5);
     EXPECT_DOUBLE_EQ(block(38).prestige, 2.0);
     EXPECT_EQ(block(39).value, 3);
+}
+
+// Scripts pieced together from fragments of setting lines and random bytes:
+// whatever comes out, each script gives at most one notice, names itself in
+// it, and the model keeps its shape.
+TEST_F(ReaderTest, ScrambledScriptsKeepTheModelsShape) {
+    const std::string_view pieces[] = {"Block[AIRPORT]",
+                                       "BusinessInfo[BAKERY]",
+                                       "Commodity[MEAT]",
+                                       "Tweaks",
+                                       ".value",
+                                       "Value",
+                                       ".prestige",
+                                       ".ownable",
+                                       ".buildingrights",
+                                       ":AddCommodity",
+                                       ":Membership",
+                                       ".daysoff",
+                                       ".dailyfreightEASY",
+                                       ".citybusinessesownable",
+                                       ".maxside",
+                                       "=",
+                                       ";",
+                                       "(",
+                                       ",",
+                                       ")",
+                                       " ",
+                                       "\t",
+                                       "--",
+                                       "\r",
+                                       "\n",
+                                       "\r\n",
+                                       "1",
+                                       "2.5",
+                                       "-7",
+                                       "1e9",
+                                       "true",
+                                       "MAINSHOPPING",
+                                       std::string_view("\0", 1),
+                                       "\xFF",
+                                       "x"};
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 100; ++round) {
+        std::string scripts[4];
+        for (std::string& script : scripts) {
+            const int count = static_cast<int>(random() % 300);
+            for (int i = 0; i < count; ++i) {
+                if (random() % 8 == 0) {
+                    script.push_back(static_cast<char>(random() % 256));
+                } else {
+                    script += pieces[random() % std::size(pieces)];
+                }
+            }
+        }
+        writeScripts(scripts[0], scripts[1], scripts[2], scripts[3]);
+        const Notices notices = load();
+        ASSERT_LE(notices.size(), 4u);
+        for (const Notice& notice : notices) {
+            EXPECT_EQ(notice.title, "TGEdit");
+            EXPECT_EQ(notice.text.rfind(project.path(), 0), 0u) << notice.text;
+        }
+        for (const BusinessRecord& b : state.model.Businesses) {
+            bool freeSeen = false;
+            for (const CommodityEntry& entry : b.commodities) {
+                EXPECT_FALSE(freeSeen && !entry.commodity.empty());
+                freeSeen = freeSeen || entry.commodity.empty();
+            }
+        }
+        for (const CommodityRecord& c : state.model.Commodities) {
+            EXPECT_TRUE(c.membership.empty() || c.membership == "MAINSHOPPING" ||
+                        c.membership == "ENTERTAINMENTSHOPPING" ||
+                        c.membership == "STAYOVERSHOPPING")
+                << c.membership;
+        }
+        EXPECT_EQ(tweaks().code, "Tweaks");
+        EXPECT_EQ(block(kAirport).code, "AIRPORT");
+    }
 }
 
 TEST_F(ReaderTest, ScriptWithoutLineEndsOrWithNothingAtAll) {
