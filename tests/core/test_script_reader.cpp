@@ -537,6 +537,45 @@ TEST_F(ReaderTest, ScriptNamesAreFoundInAnyLetterCase) {
     EXPECT_EQ(block(kAirport).value, 100);
 }
 
+// The shipped code tables and the stand-in game's scripts: every record is
+// named, found in its script and given its values.
+TEST(DemoProject, EverySlotGetsItsCodeNameAndValues) {
+    TempDir app;
+    TempDir project;
+    test::copyDataFiles(app.path());
+    test::copyDemoScripts(project.path());
+    EditorState state;
+    state.ProjectPath = project.path();
+    const Notices notices = loadProjectModel(realFileSystem(), app.path(), state);
+    for (const Notice& notice : notices) {
+        ADD_FAILURE() << notice.text;
+    }
+    const SettingsModel& m = state.model;
+    for (int i = 0; i < kBlockCount; ++i) {
+        const BlockRecord& b = m.Blocks[i];
+        EXPECT_EQ(b.code, kBlockIdentifiers[i]);
+        EXPECT_FALSE(b.displayName.empty()) << b.code;
+        EXPECT_TRUE(b.value != 0 || b.prestige != 0.0 || b.ownable || b.buildingrights) << b.code;
+    }
+    for (int i = 0; i < kBusinessCount; ++i) {
+        const BusinessRecord& b = m.Businesses[i];
+        EXPECT_EQ(b.code, kBusinessIdentifiers[i]);
+        EXPECT_FALSE(b.displayName.empty()) << b.code;
+        EXPECT_TRUE(b.maxarea != 0 || b.density != 0.0 || b.refurbcost != 0 || b.closingtime != 0 ||
+                    !b.commodities[0].commodity.empty())
+            << b.code;
+    }
+    for (int i = 0; i < kCommodityCount; ++i) {
+        const CommodityRecord& c = m.Commodities[i];
+        EXPECT_EQ(c.code, kCommodityIdentifiers[i]);
+        EXPECT_FALSE(c.displayName.empty()) << c.code;
+        EXPECT_TRUE(c.value != 0.0 || c.markup != 0.0 || !c.membership.empty()) << c.code;
+    }
+    EXPECT_NE(m.Tweaks.blockleaselength, 0);
+    EXPECT_NE(m.Tweaks.numyearsin24hours, 0);
+    EXPECT_EQ(m.EditTweaks, m.Tweaks);
+}
+
 class FailingReads : public FileSystem {
 protected:
     std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
