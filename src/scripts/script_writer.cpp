@@ -163,8 +163,9 @@ public:
         }
     }
 
-    // The replacement for one line of script fileNumber; empty when the line
-    // holds nothing to match.
+    // The replacement for one line of script fileNumber: empty for a line
+    // without code (blank, or only a comment), the line itself when no entry
+    // matches it.
     std::string rewrite(std::string_view line, int fileNumber) {
         const std::string_view code = stripComment(line);
         // The blank-free text of the line and, for each of its characters,
