@@ -758,7 +758,7 @@ void writeCodeTables(const std::string& appPath, const std::string& prefix,
     std::string names;
     for (std::size_t i = 0; i < N; ++i) {
         codes += std::string(identifiers[i]) + "\r\n";
-        names += "\"Name " + std::to_string(i) + ", " + prefix + "\"\r\n";
+        names += prefix + " name " + std::to_string(i) + "\r\n";
     }
     writeBytes(appPath + prefix + "_code.txt", codes);
     writeBytes(appPath + prefix + "_usa.txt", names);
