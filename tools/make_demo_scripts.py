@@ -2,7 +2,9 @@
 """Writes the shipped code tables, the project marker template and the
 stand-in game (demo/game) of TG Edit.
 
-Run from anywhere:  python3 tools/make_demo_scripts.py
+Run from anywhere:  python3 tools/make_demo_scripts.py [--check]
+With --check nothing is written; the exit status is 1 when a file on disk
+differs from what the generator would write.
 
 Every file is written with CR LF line ends. Before anything is written, each
 script line is put through the same tests the editor's script reader applies
@@ -206,7 +208,6 @@ DOUBLE_FIELDS = {"timeinstore", "density", "electricalneed", "gasneed", "telecom
                  "waterneed"}
 
 # Business: the sixteen values in BUSINESS_FIELDS order, then what it sells.
-B = BUSINESS_FIELDS
 BUSINESS_SETTINGS = {
     "ANTIQUE_STORE": ((0.75, 1800, 0.5, 2, 6, 1, 3, 4, 40, 9, 18, 0.4, 0.2, 0.3, 0.1, 1),
                       [("ANTIQUES", 85), ("FURNITURE", 15)]),
@@ -681,6 +682,12 @@ def main() -> int:
     if errors:
         print("\n".join(errors), file=sys.stderr)
         return 1
+    if "--check" in sys.argv[1:]:
+        stale = [r for r, content in files.items()
+                 if not (ROOT / r).is_file() or (ROOT / r).read_bytes() != content]
+        for relative in stale:
+            print(f"differs: {relative}", file=sys.stderr)
+        return 1 if stale else 0
     for relative, content in files.items():
         path = ROOT / relative
         path.parent.mkdir(parents=True, exist_ok=True)
