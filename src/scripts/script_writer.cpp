@@ -7,6 +7,7 @@
 #include "fs/file_system.h"
 #include "fs/paths.h"
 #include "model/identifiers.h"
+#include "scripts/head_index.h"
 #include "scripts/numbers.h"
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
@@ -143,107 +144,83 @@ bool allBlank(std::string_view text) {
     return true;
 }
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = asciiLower(c);
-    }
-    return out;
-}
-
-// Matches script lines against the pending lines of CodeArray. Each entry's
-// head is reduced once (blanks removed, letters lowered), so a script of many
-// lines does not redo that work for every line.
-class LineMatcher {
+// Rewrites the lines of one script against the pending lines of CodeArray.
+// The scratch buffers live as long as the rewriter, so a script of many lines
+// does not allocate for each of them.
+class LineRewriter {
 public:
-    explicit LineMatcher(CodeLineList& codeArray) : codeArray_(codeArray) {
-        keys_.reserve(codeArray_.size());
-        for (const CodeLine& entry : codeArray_) {
-            keys_.push_back(lowered(removeBlanks(entry.head)));
-        }
-    }
+    LineRewriter(const CodeLineList& codeArray, int fileNumber)
+        : codeArray_(codeArray), index_(codeArray, fileNumber) {}
 
-    // The replacement for one line of script fileNumber: empty for a line
-    // without code (blank, or only a comment), the line itself when no entry
-    // matches it.
-    std::string rewrite(std::string_view line, int fileNumber) {
+    // Appends the line's new text to out. Returns the entry it took (a list
+    // position), or HeadIndex::npos when the line stays as it was; hasCode
+    // tells whether the line holds any code at all.
+    std::size_t rewrite(std::string_view line, std::string& out, bool& hasCode) {
         const std::string_view code = stripComment(line);
         // The blank-free text of the line and, for each of its characters,
         // where it stands in the line.
-        std::string reduced;
-        std::vector<std::size_t> at;
-        reduced.reserve(code.size());
-        at.reserve(code.size());
+        reduced_.clear();
+        at_.clear();
         for (std::size_t i = 0; i < code.size(); ++i) {
             if (!isBlank(code[i])) {
-                reduced.push_back(asciiLower(code[i]));
-                at.push_back(i);
+                reduced_.push_back(asciiLower(code[i]));
+                at_.push_back(i);
             }
         }
-        if (reduced.empty()) {
-            return {};
+        hasCode = !reduced_.empty();
+        const HeadIndex::Match match = hasCode ? index_.find(reduced_) : HeadIndex::Match{};
+        if (match.entry == HeadIndex::npos) {
+            out += line;
+            return HeadIndex::npos;
         }
-
-        std::size_t match = codeArray_.size();
-        std::size_t found = std::string::npos;
-        for (std::size_t i = 0; i < codeArray_.size(); ++i) {
-            if (codeArray_[i].fileNumber != fileNumber || keys_[i].empty()) {
-                continue;
-            }
-            found = reduced.find(keys_[i]);
-            if (found != std::string::npos) {
-                match = i;
-                break;
-            }
-        }
-        if (match == codeArray_.size()) {
-            return std::string(line);
-        }
+        index_.take(match);
 
         // The setting runs from its head to the first ";" behind the head, or
         // to the end of the code when it has none. Other code on the same
         // line (before the setting or behind its ";") is kept, so a line with
         // two statements does not lose the second one.
-        const std::size_t start = at[found];
+        const std::size_t start = at_[match.at];
         std::size_t end = code.size();
-        const std::size_t semi = reduced.find(';', found + keys_[match].size());
+        const std::size_t semi = reduced_.find(';', match.at + match.length);
         if (semi != std::string::npos) {
-            end = at[semi] + 1;
+            end = at_[semi] + 1;
         }
         const std::string_view before = code.substr(0, start);
         const std::string_view after = code.substr(end);
         const std::string_view comment = line.substr(code.size());
-        const CodeLine entry = codeArray_[match];
-        remove(match);
+        const CodeLine& entry = codeArray_[match.entry];
 
         if (allBlank(before) && allBlank(after)) {
             if (entry.valueText.empty()) {
-                return " ";
+                out += ' ';
+            } else {
+                out += entry.head;
+                out += entry.valueText;
+                out += ' ';
+                out += comment;
             }
-            return entry.head + entry.valueText + " " + std::string(comment);
+            return match.entry;
         }
-        std::string result(before);
+        const std::size_t from = out.size();
+        out += before;
         if (!entry.valueText.empty()) {
-            result += entry.head + entry.valueText;
+            out += entry.head;
+            out += entry.valueText;
         }
-        result += after;
-        result += comment;
-        return allBlank(result) ? std::string(" ") : result;
-    }
-
-    void remove(std::size_t pos) {
-        Remove_CodeLine(codeArray_, pos);
-        if (pos < keys_.size()) {
-            keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(pos));
+        out += after;
+        out += comment;
+        if (allBlank(std::string_view(out).substr(from))) {
+            out.resize(from);
+            out += ' ';
         }
-        if (keys_.empty()) {
-            keys_.emplace_back();  // the marker entry
-        }
+        return match.entry;
     }
 
 private:
-    CodeLineList& codeArray_;
-    std::vector<std::string> keys_;
+    const CodeLineList& codeArray_;
+    HeadIndex index_;
+    std::string reduced_;
+    std::vector<std::size_t> at_;
 };
 
 void appendMarkerBlock(std::string& out, const std::string& version) {
@@ -258,9 +235,8 @@ void appendMarkerBlock(std::string& out, const std::string& version) {
     out += kLineEnd;
 }
 
-// The new bytes of script fileNumber: every line rewritten or copied, each
-// ending in CR LF, then the settings that found no line under one marker
-// block. Entries used here are taken out of codeArray.
+}  // namespace
+
 std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
                           const std::string& version) {
     std::vector<std::string_view> lines = splitLines(bytes);
@@ -269,36 +245,48 @@ std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& 
     }
     std::string out;
     out.reserve(bytes.size() + lines.size() + 256);
-    LineMatcher matcher(codeArray);
-    for (std::string_view line : lines) {
-        const std::string replacement = matcher.rewrite(line, fileNumber);
-        out += replacement.empty() ? line : std::string_view(replacement);
-        out += kLineEnd;
+    std::vector<bool> taken(codeArray.size(), false);
+    {
+        LineRewriter rewriter(codeArray, fileNumber);
+        bool hasCode = false;
+        for (std::string_view line : lines) {
+            const std::size_t entry = rewriter.rewrite(line, out, hasCode);
+            if (entry != HeadIndex::npos) {
+                taken[entry] = true;
+            }
+            out += kLineEnd;
+        }
     }
 
+    // What is left of this script goes to its end, in list order, under one
+    // marker block; afterwards the list holds only the other scripts' lines.
     bool markerWritten = false;
-    std::size_t pos = 0;
-    while (pos < codeArray.size()) {
-        const CodeLine& entry = codeArray[pos];
+    CodeLineList rest;
+    rest.reserve(codeArray.size());
+    for (std::size_t i = 0; i < codeArray.size(); ++i) {
+        CodeLine& entry = codeArray[i];
         if (entry.fileNumber != fileNumber) {
-            ++pos;
+            rest.push_back(std::move(entry));
             continue;
         }
         // An emptied commodity entry whose line is gone has nothing to say;
         // appending it would leave an unbalanced "AddCommodity(" behind.
-        if (!entry.valueText.empty()) {
-            if (!markerWritten) {
-                appendMarkerBlock(out, version);
-                markerWritten = true;
-            }
-            out += entry.head;
-            out += entry.valueText;
-            out += kLineEnd;
+        if (taken[i] || entry.valueText.empty()) {
+            continue;
         }
-        matcher.remove(pos);
+        if (!markerWritten) {
+            appendMarkerBlock(out, version);
+            markerWritten = true;
+        }
+        out += entry.head;
+        out += entry.valueText;
+        out += kLineEnd;
     }
+    codeArray = rest.empty() ? emptyCodeArray() : std::move(rest);
     return out;
 }
+
+namespace {
 
 bool kindFlag(const EditorState& state, int fileNumber) {
     switch (fileNumber) {
@@ -356,8 +344,20 @@ void Remove_CodeLine(CodeLineList& codeArray, std::size_t pos) {
 }
 
 std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fileNumber) {
-    LineMatcher matcher(codeArray);
-    return matcher.rewrite(line, fileNumber);
+    std::string out;
+    bool hasCode = false;
+    std::size_t entry = HeadIndex::npos;
+    {
+        LineRewriter rewriter(codeArray, fileNumber);
+        entry = rewriter.rewrite(line, out, hasCode);
+    }
+    if (!hasCode) {
+        return {};
+    }
+    if (entry != HeadIndex::npos) {
+        Remove_CodeLine(codeArray, entry);
+    }
+    return out;
 }
 
 Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& version) {

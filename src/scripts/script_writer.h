@@ -23,6 +23,13 @@ void Remove_CodeLine(CodeLineList& codeArray, std::size_t pos);
 // out of the list; an empty result means the line is written unchanged.
 std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fileNumber);
 
+// The new bytes of one script (file number 0 to 3): each line rewritten by
+// the first pending line of that script that matches it, or copied, each
+// ending in CR LF; then the script's pending lines that found no line, under
+// one marker block. Takes every line of that script out of codeArray.
+std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
+                          const std::string& version);
+
 // Rewrites every script whose kind's change flag is set, each replaced
 // atomically in the project folder. Returns the failures (file and reason);
 // scripts written before a failure stay written.
