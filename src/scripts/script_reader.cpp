@@ -1,6 +1,8 @@
 #include "scripts/script_reader.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "fs/file_system.h"
@@ -8,6 +10,7 @@
 #include "model/identifiers.h"
 #include "scripts/code_tables.h"
 #include "scripts/numbers.h"
+#include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
@@ -53,23 +56,52 @@ constexpr std::array<std::string_view, 33> kSettingKeys = {
     "AddCommodity",
 };
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = asciiLower(c);
-    }
-    return out;
+// Index of "ownable" and "citybusinessesownable" in kSettingKeys.
+constexpr std::size_t kOwnableKey = 2;
+constexpr std::size_t kCityBusinessesOwnableKey = 28;
+static_assert(kSettingKeys[kOwnableKey] == "ownable");
+static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
-const std::array<std::string, kSettingKeys.size()>& loweredKeys() {
+// The line with its ASCII letters lowered, into a buffer kept between lines.
+void lowerInto(std::string_view text, std::string& out) {
+    out.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out[i] = lowerAscii(text[i]);
+    }
+}
+
+// The keys as they are looked for: letters lowered, so that a lowered line
+// holds a key whatever its letter case.
+const PatternSet& settingKeySet() {
     static const auto keys = [] {
-        std::array<std::string, kSettingKeys.size()> out;
+        std::array<std::string, kSettingKeys.size()> lowered;
         for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
-            out[i] = lowered(kSettingKeys[i]);
+            lowerInto(kSettingKeys[i], lowered[i]);
         }
-        return out;
+        return lowered;
     }();
-    return keys;
+    static const PatternSet set = [] {
+        std::array<std::string_view, kSettingKeys.size()> views;
+        std::copy(keys.begin(), keys.end(), views.begin());
+        return PatternSet(views);
+    }();
+    return set;
+}
+
+// The key of a line whose letters are already lowered, as an index into
+// kSettingKeys, or -1.
+int keyIndexOf(std::string_view loweredLine) {
+    std::uint64_t found = settingKeySet().occurring(loweredLine);
+    // "citybusinessesownable" holds "ownable"; such a line waits for its
+    // own, later key.
+    if ((found >> kCityBusinessesOwnableKey) & 1U) {
+        found &= ~(std::uint64_t{1} << kOwnableKey);
+    }
+    return found == 0 ? -1 : std::countr_zero(found);
 }
 
 // ---------------------------------------------------------------------------
@@ -117,7 +149,50 @@ using Failure = std::optional<std::string>;
 // ---------------------------------------------------------------------------
 // Conversions. A number in a script is the whole value text.
 
+// The plain decimals that make up nearly every value of a script ("1200",
+// "0.75", "-3.5"): a sign, at most 15 digits in all and an optional point.
+// The digits form an integer that a double holds exactly, and so does the
+// power of ten to divide by; one division then rounds exactly as reading the
+// whole text would. Anything else is left to scanNumber.
+bool plainDecimal(std::string_view text, double& out) {
+    static constexpr std::array<double, 16> kPowersOfTen = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::uint64_t digits = 0;
+    std::size_t count = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            if (++count > 15) {
+                return false;
+            }
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) {
+        return false;
+    }
+    const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
+    out = negative ? -value : value;
+    return true;
+}
+
 Failure toDouble(std::string_view valueText, double& out) {
+    if (plainDecimal(valueText, out)) {
+        return std::nullopt;
+    }
     const NumberScan scan = scanNumber(valueText);
     if (scan.length == 0 || scan.length != valueText.size()) {
         return notANumber(valueText);
@@ -164,6 +239,11 @@ Failure toFlag(std::string_view valueText, bool& out) {
     }
     if (equalsIgnoreCase(valueText, "false")) {
         out = false;
+        return std::nullopt;
+    }
+    double number = 0.0;
+    if (plainDecimal(valueText, number)) {
+        out = number != 0.0;
         return std::nullopt;
     }
     const NumberScan scan = scanNumber(valueText);
@@ -373,38 +453,45 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
-int slotOf(int kind, std::string_view text) {
-    switch (kind) {
-        case kReadBlocks:
-            return blockSlotOf(text);
-        case kReadBusinesses:
-            return businessSlotOf(text);
-        case kReadTweaks:
-            return tweaksSlotOf(text);
-        case kReadCommodities:
-            return commoditySlotOf(text);
-        default:
-            return -1;
-    }
-}
+// Buffers kept from line to line of one script, so reading a line does not
+// allocate.
+struct LineScratch {
+    std::string text;
+    std::string lowered;
+};
 
 // Interpret line: finds the line's key and record, takes the value text and
 // stores it. A line that fails one of the tests is ignored; a line that is
 // accepted but cannot be read gives the cause.
-Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model) {
-    AcceptedLine line;
-    line.key = keyOfLine(rawLine);
-    if (line.key.empty()) {
-        return std::nullopt;
+//
+// The three tests that decide whether a line is taken (it has code, its code
+// names a record, the line holds a key) are independent of each other; they
+// run cheapest first, so most lines that are not taken cost little.
+Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
+                      LineScratch& scratch) {
+    std::string& text = scratch.text;
+    const std::string_view code = stripComment(rawLine);
+    text.resize(code.size());
+    std::size_t kept = 0;
+    for (char c : code) {
+        text[kept] = c;
+        kept += c != ' ' && c != '\t' ? 1 : 0;
     }
-    const std::string text = removeBlanks(stripComment(rawLine));
+    text.resize(kept);
     if (text.empty()) {
         return std::nullopt;
     }
-    const int slot = slotOf(kind, text);
+    const int slot = slotOfLine(kind, text);
     if (slot < 0) {
         return std::nullopt;
     }
+    lowerInto(rawLine, scratch.lowered);
+    const int keyIndex = keyIndexOf(scratch.lowered);
+    if (keyIndex < 0) {
+        return std::nullopt;
+    }
+    AcceptedLine line;
+    line.key = kSettingKeys[static_cast<std::size_t>(keyIndex)];
     if (!Match_CodeLine(model, text, slot, line.key, kind)) {
         return std::nullopt;
     }
@@ -450,21 +537,38 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model) 
 }  // namespace
 
 std::string_view keyOfLine(std::string_view line) {
-    const std::string lower = lowered(line);
-    const auto& keys = loweredKeys();
-    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
-        if (lower.find(keys[i]) == std::string::npos) {
-            continue;
-        }
-        // "citybusinessesownable" holds "ownable"; such a line waits for its
-        // own, later key.
-        if (kSettingKeys[i] == "ownable" &&
-            lower.find("citybusinessesownable") != std::string::npos) {
-            continue;
-        }
-        return kSettingKeys[i];
+    std::string lowered;
+    lowerInto(line, lowered);
+    const int index = keyIndexOf(lowered);
+    return index < 0 ? std::string_view() : kSettingKeys[static_cast<std::size_t>(index)];
+}
+
+int slotOfLine(int kind, std::string_view text) {
+    // The identifier tables, each searched in one pass; the first slot in
+    // slot order among those whose identifier occurs.
+    static const PatternSet blocks(kBlockIdentifiers);
+    static const PatternSet businesses(kBusinessIdentifiers);
+    static const PatternSet commodities(kCommodityIdentifiers);
+    static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
+                  kBusinessCount <= PatternSet::kMaxPatterns &&
+                  kCommodityCount <= PatternSet::kMaxPatterns);
+    std::uint64_t found = 0;
+    switch (kind) {
+        case kReadBlocks:
+            found = blocks.occurring(text);
+            break;
+        case kReadBusinesses:
+            found = businesses.occurring(text);
+            break;
+        case kReadCommodities:
+            found = commodities.occurring(text);
+            break;
+        case kReadTweaks:
+            return tweaksSlotOf(text);
+        default:
+            return -1;
     }
-    return {};
+    return found == 0 ? -1 : std::countr_zero(found);
 }
 
 std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
@@ -479,11 +583,12 @@ std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath,
         return Notice{kApplicationTitle, "Cannot read " + path + ": " + error->reason};
     }
     const auto lines = splitLines(bytes);
+    LineScratch scratch;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) {
             continue;
         }
-        if (auto failure = interpretLine(lines[i], kind, model)) {
+        if (auto failure = interpretLine(lines[i], kind, model, scratch)) {
             const auto lineNumber = static_cast<long long>(i + 1);
             return Notice{kApplicationTitle,
                           path + ", line " + formatInteger(lineNumber) + ": " + *failure};

@@ -16,6 +16,11 @@ class FileSystem;
 // letter case ignored, comment included), or empty.
 std::string_view keyOfLine(std::string_view line);
 
+// The record a line's code (comment cut, blanks removed) names for a reader
+// kind: the slot lookup of that kind (the first slot, in slot order, whose
+// identifier occurs, exact letter case), or -1.
+int slotOfLine(int kind, std::string_view text);
+
 // Reads the script of one reader kind (0 to 3) from the project folder into
 // the loaded set. A failure stops that script at the failing line; the values
 // stored before it stay. The failure comes back as a notice (application

@@ -1,10 +1,46 @@
 #include "scripts/text_ops.h"
 
-#include <algorithm>
-
-#include "fs/paths.h"
-
 namespace tg {
+
+namespace {
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Where part first occurs in text at or after from, ASCII letter case
+// ignored, or npos. Candidates are found by the first character alone: a
+// letter matches itself with bit 0x20 set either way, any other character
+// only itself.
+std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::size_t from) {
+    if (part.size() > text.size()) {
+        return std::string_view::npos;
+    }
+    const char first = part.front();
+    const bool letter = isAsciiLetter(first);
+    const char fold = letter ? static_cast<char>(first | 0x20) : first;
+    const char set = letter ? static_cast<char>(0x20) : static_cast<char>(0);
+    const std::size_t last = text.size() - part.size();
+    for (std::size_t i = from; i <= last; ++i) {
+        if (static_cast<char>(text[i] | set) != fold) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k < part.size() && lowerAscii(text[i + k]) == lowerAscii(part[k])) {
+            ++k;
+        }
+        if (k == part.size()) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
 
 std::size_t findFrom(std::string_view text, std::string_view part, int compare, std::size_t start) {
     if (start < 1) {
@@ -14,20 +50,16 @@ std::size_t findFrom(std::string_view text, std::string_view part, int compare, 
         return 0;
     }
     const std::size_t from = start - 1;
-    if (compare != kCompareIgnoreCase) {
-        const auto pos = text.find(part, from);
-        return pos == std::string_view::npos ? 0 : pos + 1;
-    }
-    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                                part.begin(), part.end(), [](char a, char b) {
-                                    return asciiLower(a) == asciiLower(b);
-                                });
-    return it == text.end() ? 0 : static_cast<std::size_t>(it - text.begin()) + 1;
+    const auto pos =
+        compare == kCompareIgnoreCase ? findIgnoringCase(text, part, from) : text.find(part, from);
+    return pos == std::string_view::npos ? 0 : pos + 1;
 }
 
 namespace {
 
-std::size_t startOf(long start) { return start < 1 ? 1 : static_cast<std::size_t>(start); }
+std::size_t startOf(long start) {
+    return start < 1 ? 1 : static_cast<std::size_t>(start);
+}
 
 }  // namespace
 
@@ -38,13 +70,17 @@ bool StrContains(std::string_view text, std::string_view part, int compare, long
     return findFrom(text, part, compare, startOf(start)) != 0;
 }
 
-bool StrOrder(int order, std::string_view text, std::string_view a, std::string_view b,
-              int compare, long start) {
-    if (!StrContains(text, a, compare, start) || !StrContains(text, b, compare, start)) {
+bool StrOrder(int order, std::string_view text, std::string_view a, std::string_view b, int compare,
+              long start) {
+    // Each is found once: a part that does not occur has position 0.
+    const std::size_t pa = findFrom(text, a, compare, startOf(start));
+    if (pa == 0) {
         return false;
     }
-    const std::size_t pa = findFrom(text, a, compare, startOf(start));
     const std::size_t pb = findFrom(text, b, compare, startOf(start));
+    if (pb == 0) {
+        return false;
+    }
     return order == 1 ? pa > pb : pa < pb;
 }
 
@@ -73,9 +109,13 @@ std::string without(std::string_view text, char drop) {
 
 }  // namespace
 
-std::string removeSpaces(std::string_view text) { return without(text, ' '); }
+std::string removeSpaces(std::string_view text) {
+    return without(text, ' ');
+}
 
-std::string removeTabs(std::string_view text) { return without(text, '\t'); }
+std::string removeTabs(std::string_view text) {
+    return without(text, '\t');
+}
 
 std::string removeBlanks(std::string_view text) {
     std::string out;
