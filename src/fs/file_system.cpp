@@ -21,9 +21,13 @@ namespace stdfs = std::filesystem;
 
 namespace {
 
-std::string reasonOf(int error) { return std::generic_category().message(error); }
+std::string reasonOf(int error) {
+    return std::generic_category().message(error);
+}
 
-std::string reasonOf(const std::error_code& ec) { return ec.message(); }
+std::string reasonOf(const std::error_code& ec) {
+    return ec.message();
+}
 
 // Splits "a/b/c" into its components; the root (a leading separator) is
 // returned separately.
@@ -169,8 +173,7 @@ bool FileSystem::pathExists(const std::string& path) {
         }
         std::error_code typeError;
         const auto status = it->status(typeError);
-        if (typeError ||
-            !(stdfs::is_regular_file(status) || stdfs::is_directory(status))) {
+        if (typeError || !(stdfs::is_regular_file(status) || stdfs::is_directory(status))) {
             continue;
         }
         if (wildcardMatch(pattern, name)) {
@@ -198,14 +201,26 @@ FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
         std::fclose(file);
         return FsError{path, *fault};
     }
-    char buffer[65536];
+    // Read straight into the result, sized from the file's length when it
+    // can be had (a length beyond any script is not trusted for that); a
+    // file that grows meanwhile is read to its end all the same.
+    constexpr std::uintmax_t kLargestSized = std::uintmax_t{64} << 20;
+    std::size_t expected = 0;
+    if (const auto size = stdfs::file_size(stdfs::path(real), ec); !ec && size <= kLargestSized) {
+        expected = static_cast<std::size_t>(size);
+    }
+    std::size_t have = 0;
     for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
+        const std::size_t left = have <= expected ? expected + 1 - have : 0;
+        const std::size_t chunk = std::max<std::size_t>(left, 65536);
+        bytes.resize(have + chunk);
+        const std::size_t got = std::fread(bytes.data() + have, 1, chunk, file);
+        have += got;
+        if (got < chunk) {
             break;
         }
     }
+    bytes.resize(have);
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);

@@ -1,11 +1,19 @@
 #include "scripts/head_index.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <utility>
 
 #include "fs/paths.h"
 
 namespace tg {
+
+namespace {
+
+// Nodes with more children than this get a full row of moves.
+constexpr std::size_t kSparseChildren = 6;
+
+}  // namespace
 
 std::string HeadIndex::reducedHead(std::string_view head) {
     std::string out;
@@ -70,9 +78,21 @@ HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
             childNode_.push_back(child);
         }
     }
-    rootNext_.assign(256, 0);
-    for (const auto& [label, child] : children[0]) {
-        rootNext_[label] = child;
+    denseRow_.assign(nodes, -1);
+    for (std::size_t n = 0; n < nodes; ++n) {
+        if (n != 0 && children[n].size() <= kSparseChildren) {
+            continue;
+        }
+        denseRow_[n] = static_cast<std::int32_t>(dense_.size() / 256);
+        dense_.resize(dense_.size() + 256, -1);
+        for (const auto& [label, child] : children[n]) {
+            dense_[dense_.size() - 256 + label] = child;
+        }
+    }
+    // From the root every byte goes somewhere: back to the root when no head
+    // begins with it.
+    for (std::size_t c = 0; c < 256; ++c) {
+        dense_[c] = std::max(dense_[c], 0);
     }
 
     // Fail links breadth first: a node's fail link is the longest proper
@@ -101,6 +121,9 @@ HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
 
 std::int32_t HeadIndex::childOf(std::int32_t node, unsigned char c) const {
     const auto n = static_cast<std::size_t>(node);
+    if (denseRow_[n] >= 0) {
+        return dense_[static_cast<std::size_t>(denseRow_[n]) * 256 + c];
+    }
     for (std::uint32_t k = childStart_[n]; k < childStart_[n + 1]; ++k) {
         if (childChar_[k] == c) {
             return childNode_[k];
@@ -119,7 +142,7 @@ std::int32_t HeadIndex::step(std::int32_t node, unsigned char c) const {
         }
         node = fail_[static_cast<std::size_t>(node)];
     }
-    return rootNext_[c];
+    return dense_[c];  // the root's row
 }
 
 HeadIndex::Match HeadIndex::find(std::string_view reduced) {

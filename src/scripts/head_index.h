@@ -64,7 +64,11 @@ private:
     std::vector<std::uint32_t> childStart_;
     std::vector<unsigned char> childChar_;
     std::vector<std::int32_t> childNode_;
-    std::vector<std::int32_t> rootNext_;  // all 256 moves from the root
+    // Nodes with many children (the root, the node where the record codes
+    // part, the one where the keys part) move through a full row of 256
+    // instead: row denseRow_[n] of dense_, or -1 for a node without one.
+    std::vector<std::int32_t> denseRow_;
+    std::vector<std::int32_t> dense_;
     std::vector<std::int32_t> fail_;
     std::vector<std::int32_t> headAt_;    // the head ending at a node, or -1
     std::vector<std::int32_t> nextHead_;  // the nearest node down the fail chain with a head, or -1

@@ -159,14 +159,17 @@ public:
         const std::string_view code = stripComment(line);
         // The blank-free text of the line and, for each of its characters,
         // where it stands in the line.
-        reduced_.clear();
-        at_.clear();
+        reduced_.resize(code.size());
+        at_.resize(code.size());
+        std::size_t kept = 0;
         for (std::size_t i = 0; i < code.size(); ++i) {
-            if (!isBlank(code[i])) {
-                reduced_.push_back(asciiLower(code[i]));
-                at_.push_back(i);
-            }
+            const char c = code[i];
+            reduced_[kept] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+            at_[kept] = i;
+            kept += isBlank(c) ? 0 : 1;
         }
+        reduced_.resize(kept);
+        at_.resize(kept);
         hasCode = !reduced_.empty();
         const HeadIndex::Match match = hasCode ? index_.find(reduced_) : HeadIndex::Match{};
         if (match.entry == HeadIndex::npos) {
