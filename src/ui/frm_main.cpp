@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QImage>
 #include <QImageReader>
@@ -30,21 +31,13 @@ namespace {
 
 const QString kTitle = QString::fromLatin1(kTitleTGEdit);
 const QString kSaveQuestion = QStringLiteral("Do you wish to save your changes?");
-const QString kImportQuestion = QStringLiteral(
-    "Warning: This will overwrite files in the Tollgrove folder. \r\n"
-    "Are you sure you want to do this?");
-const QString kImportDone = QStringLiteral("TG Edit files imported succesfully.");
-const QString kBackupQuestion = QStringLiteral(
-    "Warning: This will overwrite existing backup files. \r\n"
-    "Are you sure you want to do this?");
-const QString kBackupDone = QStringLiteral("Tollgrove files backed up succesfully.");
 
 // The length of the one game release whose rail and utility tweaks must not
 // be touched.
 constexpr std::uintmax_t kIncompatibleGameLength = 1486890;
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Refills a name list and puts the selection back on the row it was on, so
@@ -154,7 +147,8 @@ void frm_main::Form_Load() {
 }
 
 void frm_main::loadMapPicture() {
-    const QString path = fromStd(ctx_.fs.resolve(ctx_.app.Path + "tgmap.map"));
+    const QString path =
+        QFile::decodeName(QByteArray::fromStdString(ctx_.fs.resolve(ctx_.app.Path + "tgmap.map")));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
@@ -278,26 +272,26 @@ void frm_main::menu_file_import_Click() {
     if (!saveAndReload()) {
         return;
     }
-    if (boxes_.show(this, kTitle, kImportQuestion, MsgButtons::YesNo, MsgIcon::Exclamation) !=
-        MsgAnswer::Yes) {
+    if (boxes_.show(this, kTitle, fromStd(kImportQuestion), MsgButtons::YesNo,
+                    MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
     const Notices failures = importProject(ctx_);
     if (failures.empty()) {
-        boxes_.show(this, kTitle, kImportDone, MsgButtons::Ok, MsgIcon::None);
+        boxes_.show(this, kTitle, fromStd(kImportDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
         boxes_.showNotices(this, failures);
     }
 }
 
 void frm_main::menu_file_backup_Click() {
-    if (boxes_.show(this, kTitle, kBackupQuestion, MsgButtons::YesNo, MsgIcon::Exclamation) !=
-        MsgAnswer::Yes) {
+    if (boxes_.show(this, kTitle, fromStd(kBackupQuestion), MsgButtons::YesNo,
+                    MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
     const Notices failures = backupGame(ctx_);
     if (failures.empty()) {
-        boxes_.show(this, kTitle, kBackupDone, MsgButtons::Ok, MsgIcon::None);
+        boxes_.show(this, kTitle, fromStd(kBackupDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
         boxes_.showNotices(this, failures);
     }
