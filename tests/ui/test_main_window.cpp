@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "fs/file_system.h"
@@ -25,7 +23,9 @@
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_project.h"
+#include "ui/support/app_fixture.h"
 #include "ui/support/scripted_message_box.h"
+#include "ui/support/window_driver.h"
 
 namespace stdfs = std::filesystem;
 using tg::frm_main;
@@ -36,34 +36,19 @@ using tg::test::ScriptedMessageBox;
 
 namespace {
 
-const QStringList kScripts = {"blocksettings.lua", "businesssettings.lua", "commoditysettings.lua",
-                              "hub.lua"};
-
 std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return tg::test::readFile(QString::fromStdString(path)).toStdString();
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void copyFiles(const stdfs::path& from, const stdfs::path& to) {
-    stdfs::create_directories(to);
-    for (const auto& entry : stdfs::directory_iterator(from)) {
-        if (entry.is_regular_file()) {
-            stdfs::copy_file(entry.path(), to / entry.path().filename(),
-                             stdfs::copy_options::overwrite_existing);
-        }
-    }
+    tg::test::writeFile(QString::fromStdString(path), QByteArray::fromStdString(bytes));
 }
 
 // The four scripts of a folder, in order, as one text per script.
 QList<std::string> scriptsIn(const std::string& folder) {
     QList<std::string> bytes;
-    for (const QString& name : kScripts) {
-        bytes.append(readBytes(folder + name.toStdString()));
+    for (const char* name : tg::test::kScriptNames) {
+        bytes.append(readBytes(folder + name));
     }
     return bytes;
 }
@@ -95,42 +80,25 @@ private:
     std::string folder_;
 };
 
-// An application folder with the shipped data files, a copy of the stand-in
+// An application folder after its first start, with a copy of the stand-in
 // game and a project "Default" copied from the game's scripts.
 struct Workspace {
-    QTemporaryDir root;
-    std::string app;
+    tg::test::AppFolder folder;
+    std::string app = folder.corePath();
     std::string game;
-    std::string project;
-    std::string backup;
-
-    QString error;  // why the workspace could not be laid out, or empty
+    std::string project = app + "Projects/Default/";
+    std::string backup = app + "Backup/";
 
     explicit Workspace(std::uintmax_t gameProgramLength = 4096) {
-        const std::string base = root.path().toStdString() + "/";
-        app = base + "app/";
-        game = base + "game/";
-        project = app + "Projects/Default/";
-        backup = app + "Backup/";
-        try {
-            copyFiles(TGEDIT_DATA_DIR, app);
-            stdfs::copy(TGEDIT_DEMO_GAME_DIR, game,
-                        stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing);
-            copyFiles(gameScripts(), project);
-            copyFiles(gameScripts(), backup);
-            stdfs::resize_file(game + "mc.exe", gameProgramLength);
-        } catch (const std::exception& failure) {
-            error = QString::fromLocal8Bit(failure.what());
-        }
+        const QString gameFolder = folder.makeGame();
+        folder.makeConfigured(gameFolder);
+        tg::test::copyTree(gameFolder + "SCRIPTS/DEFAULT", QString::fromStdString(project));
+        game = gameFolder.toStdString();
+        stdfs::resize_file(game + "mc.exe", gameProgramLength);
     }
 
     std::string gameScripts() const { return game + "SCRIPTS/DEFAULT/"; }
 };
-
-// Lays out a workspace and fails the test when that is not possible.
-#define WORKSPACE(name, ...)     \
-    Workspace name{__VA_ARGS__}; \
-    QVERIFY2(name.error.isEmpty(), qPrintable(name.error))
 
 // One main window on a workspace, with the context it needs.
 struct Session {
@@ -170,19 +138,25 @@ struct Session {
 };
 
 QList<tg::frm_project*> projectDialogs() {
-    QList<tg::frm_project*> dialogs;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<tg::frm_project*>(widget)) {
-            dialogs.append(dialog);
-        }
-    }
-    return dialogs;
+    return tg::test::openWindows<tg::frm_project>();
 }
 
-void closeProjectDialogs() {
-    for (tg::frm_project* dialog : projectDialogs()) {
-        delete dialog;
+// The view on show: the frame shown and its View item checked, the other two
+// hidden and unchecked. Returns the frame, or nullptr when that is not so.
+QWidget* viewOnShow(frm_main* w) {
+    const std::array<std::pair<QWidget*, QAction*>, 3> views = {{
+        {w->frame_block, w->menu_view_block},
+        {w->frame_business, w->menu_view_business},
+        {w->frame_citycom, w->menu_view_city},
+    }};
+    QWidget* shown = nullptr;
+    for (const auto& [frame, item] : views) {
+        if (frame->isHidden() != !item->isChecked() || (!frame->isHidden() && shown)) {
+            return nullptr;
+        }
+        shown = frame->isHidden() ? shown : frame;
     }
+    return shown;
 }
 
 QString saveMessageFor(const char* projectName) {
@@ -195,24 +169,19 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { closeProjectDialogs(); }
+    void cleanup() { tg::test::WindowSweeper::sweep(); }
 
     // --- the load sequence ---------------------------------------------------
 
     void loadShowsProjectOnBlockView() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
 
         QCOMPARE(w->windowTitle(), QStringLiteral("TG Edit : Default"));
         QVERIFY(session.boxes.shown.isEmpty());
 
-        QVERIFY(!w->frame_block->isHidden());
-        QVERIFY(w->frame_business->isHidden());
-        QVERIFY(w->frame_citycom->isHidden());
-        QVERIFY(w->menu_view_block->isChecked());
-        QVERIFY(!w->menu_view_business->isChecked());
-        QVERIFY(!w->menu_view_city->isChecked());
+        QCOMPARE(viewOnShow(w), w->frame_block);
 
         QCOMPARE(w->frame_business->lst_BusinessName->count(), 45);
         QCOMPARE(w->frame_citycom->lst_CommodityName->count(), 32);
@@ -234,15 +203,6 @@ private slots:
         QCOMPARE(w->frame_block->pict_Map->pixmap().size(), QSize(439, 360));
     }
 
-    void projectNameComesFromTheLastFolder() {
-        WORKSPACE(space);
-        const std::string other = space.app + "Projects/My City/";
-        copyFiles(space.project, other);
-        Session session(space);
-        session.ctx.state.ProjectPath = other;
-        QCOMPARE(session.open()->windowTitle(), QStringLiteral("TG Edit : My City"));
-    }
-
     void versionTestUsesTheGameProgramLength_data() {
         QTest::addColumn<qint64>("length");
         QTest::addColumn<bool>("compatible");
@@ -250,26 +210,20 @@ private slots:
         QTest::newRow("the incompatible release") << qint64(1486890) << false;
         QTest::newRow("one byte over") << qint64(1486891) << true;
         QTest::newRow("empty") << qint64(0) << true;
+        QTest::newRow("missing") << qint64(-1) << true;
     }
 
     void versionTestUsesTheGameProgramLength() {
         QFETCH(qint64, length);
         QFETCH(bool, compatible);
-        WORKSPACE(space, static_cast<std::uintmax_t>(length));
+        Workspace space(static_cast<std::uintmax_t>(std::max<qint64>(length, 0)));
+        if (length < 0) {
+            stdfs::remove(space.game + "mc.exe");
+        }
         Session session(space);
         session.ctx.state.bVersionCompatible = !compatible;
         session.open();
         QCOMPARE(session.ctx.state.bVersionCompatible, compatible);
-        QVERIFY(session.boxes.shown.isEmpty());
-    }
-
-    void unreadableGameProgramCountsAsCompatible() {
-        WORKSPACE(space);
-        stdfs::remove(space.game + "mc.exe");
-        Session session(space);
-        session.ctx.state.bVersionCompatible = false;
-        session.open();
-        QVERIFY(session.ctx.state.bVersionCompatible);
         QVERIFY(session.boxes.shown.isEmpty());
     }
 
@@ -281,7 +235,7 @@ private slots:
 
     void missingOrBrokenMapIsReportedOnceAndTheWindowOpens() {
         QFETCH(bool, remove);
-        WORKSPACE(space);
+        Workspace space;
         const std::string map = space.app + "tgmap.map";
         if (remove) {
             stdfs::remove(map);
@@ -301,7 +255,7 @@ private slots:
         QVERIFY(w->isVisible());
         QVERIFY(w->frame_block->pict_Map->pixmap().isNull());
         QCOMPARE(w->frame_business->lst_BusinessName->currentRow(), 0);
-        QVERIFY(w->menu_view_block->isChecked());
+        QCOMPARE(viewOnShow(w), w->frame_block);
     }
 
     void shippedMapIsAPngOfTheMapSize() {
@@ -317,7 +271,7 @@ private slots:
     // --- menus and views ---------------------------------------------------
 
     void menusCarryTheirCaptionsAndKeys() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
 
@@ -362,31 +316,22 @@ private slots:
     }
 
     void switchingViewsShowsOneAndTouchesNothing() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         session.editAirport();
         const tg::SettingsModel before = session.ctx.state.model;
         const tg::EditorState flagsBefore = session.ctx.state;
 
-        struct Step {
-            QAction* item;
-            QWidget* shown;
-        };
-        const QList<Step> steps = {{w->menu_view_business, w->frame_business},
-                                   {w->menu_view_city, w->frame_citycom},
-                                   {w->menu_view_city, w->frame_citycom},
-                                   {w->menu_view_block, w->frame_block},
-                                   {w->menu_view_business, w->frame_business}};
-        for (const Step& step : steps) {
-            step.item->trigger();
-            for (auto [frame, item] :
-                 {std::pair<QWidget*, QAction*>{w->frame_block, w->menu_view_block},
-                  {w->frame_business, w->menu_view_business},
-                  {w->frame_citycom, w->menu_view_city}}) {
-                QCOMPARE(!frame->isHidden(), frame == step.shown);
-                QCOMPARE(item->isChecked(), item == step.item);
-            }
+        const QList<std::pair<QAction*, QWidget*>> steps = {
+            {w->menu_view_business, w->frame_business},
+            {w->menu_view_city, w->frame_citycom},
+            {w->menu_view_city, w->frame_citycom},
+            {w->menu_view_block, w->frame_block},
+            {w->menu_view_business, w->frame_business}};
+        for (const auto& [item, frame] : steps) {
+            item->trigger();
+            QCOMPARE(viewOnShow(w), frame);
         }
 
         const auto& state = session.ctx.state;
@@ -404,23 +349,21 @@ private slots:
     }
 
     void functionKeysSwitchViews() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_F3);
-        QVERIFY(!w->frame_citycom->isHidden());
-        QVERIFY(w->menu_view_city->isChecked());
+        QCOMPARE(viewOnShow(w), w->frame_citycom);
         QTest::keyClick(w, Qt::Key_F2);
-        QVERIFY(!w->frame_business->isHidden());
+        QCOMPARE(viewOnShow(w), w->frame_business);
         QTest::keyClick(w, Qt::Key_F1);
-        QVERIFY(!w->frame_block->isHidden());
-        QVERIFY(w->frame_business->isHidden());
+        QCOMPARE(viewOnShow(w), w->frame_block);
     }
 
     void aboutOpensModalOverTheWindow() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         QPointer<tg::frm_About> seen;
@@ -442,7 +385,7 @@ private slots:
     // --- the save question ------------------------------------------------
 
     void exitWithoutChangesClosesAtOnce() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         session.open()->menu_file_exit->trigger();
         QVERIFY(session.closed());
@@ -450,26 +393,34 @@ private slots:
     }
 
     void exitAsksToSave_data() {
+        QTest::addColumn<bool>("closeBox");
         QTest::addColumn<MsgAnswer>("answer");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("Yes") << MsgAnswer::Yes << true << true;
-        QTest::newRow("No") << MsgAnswer::No << true << false;
-        QTest::newRow("Cancel") << MsgAnswer::Cancel << false << false;
+        QTest::newRow("Exit, Yes") << false << MsgAnswer::Yes << true << true;
+        QTest::newRow("Exit, No") << false << MsgAnswer::No << true << false;
+        QTest::newRow("Exit, Cancel") << false << MsgAnswer::Cancel << false << false;
+        QTest::newRow("close box, Yes") << true << MsgAnswer::Yes << true << true;
+        QTest::newRow("close box, Cancel") << true << MsgAnswer::Cancel << false << false;
     }
 
     void exitAsksToSave() {
+        QFETCH(bool, closeBox);
         QFETCH(MsgAnswer, answer);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         session.open();
         session.editAirport();
         const QList<std::string> before = scriptsIn(space.project);
 
         session.boxes.queue(answer);
-        session.window->menu_file_exit->trigger();
+        if (closeBox) {
+            QCOMPARE(session.window->close(), closes);
+        } else {
+            session.window->menu_file_exit->trigger();
+        }
 
         QCOMPARE(session.boxes.shown.size(), 1);
         const auto& question = session.boxes.shown.first();
@@ -492,23 +443,8 @@ private slots:
         }
     }
 
-    void closeBoxAsksLikeExit() {
-        WORKSPACE(space);
-        Session session(space);
-        session.open();
-        session.editAirport();
-        session.boxes.queue(MsgAnswer::Cancel);
-        QVERIFY(!session.window->close());
-        QVERIFY(!session.closed());
-        session.boxes.queue(MsgAnswer::No);
-        QVERIFY(session.window->close());
-        QVERIFY(session.closed());
-        QCOMPARE(session.boxes.shown.size(), 2);
-        QCOMPARE(session.boxes.unanswered, 0);
-    }
-
     void failedSaveOnExitKeepsTheWindowOpen() {
-        WORKSPACE(space);
+        Workspace space;
         FailingFolder disk(space.project);
         Session session(space, disk);
         session.open();
@@ -551,7 +487,7 @@ private slots:
         QFETCH(MsgAnswer, answer);
         QFETCH(bool, handsOver);
         QFETCH(bool, saved);
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         session.open();
         if (changed) {
@@ -587,7 +523,7 @@ private slots:
     }
 
     void failedSaveBeforeNewProjectStays() {
-        WORKSPACE(space);
+        Workspace space;
         FailingFolder disk(space.project);
         Session session(space, disk);
         session.open();
@@ -602,7 +538,7 @@ private slots:
     // --- Save, Save & Import, Backup -----------------------------------------
 
     void saveWithNothingChangedWritesNothing() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         const auto stamp = folderStamp(space.project);
@@ -624,7 +560,7 @@ private slots:
     }
 
     void saveWritesReloadsAndKeepsTheLists() {
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         w->frame_business->lst_BusinessName->setCurrentRow(7);
@@ -652,7 +588,7 @@ private slots:
     }
 
     void failedSaveShowsTheFailureAndKeepsTheEdits() {
-        WORKSPACE(space);
+        Workspace space;
         FailingFolder disk(space.project);
         Session session(space, disk);
         frm_main* w = session.open();
@@ -690,7 +626,7 @@ private slots:
 
     void saveAndImport() {
         QFETCH(MsgAnswer, answer);
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         session.editAirport();
@@ -726,7 +662,7 @@ private slots:
     }
 
     void failedImportIsNotReportedAsDone() {
-        WORKSPACE(space);
+        Workspace space;
         FailingFolder disk(space.gameScripts());
         Session session(space, disk);
         frm_main* w = session.open();
@@ -740,14 +676,20 @@ private slots:
         QVERIFY(session.boxes.shown.last().text.contains("No space left"));
     }
 
-    void backupAnsweredYesTwice() {
-        WORKSPACE(space);
+    void backupAnsweredNoThenYesTwice() {
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         session.editAirport();
         const tg::SettingsModel model = session.ctx.state.model;
         const QList<std::string> project = scriptsIn(space.project);
         writeBytes(space.backup + "hub.lua", "-- an old copy\r\n");
+
+        // No copies nothing.
+        session.boxes.queue(MsgAnswer::No);
+        w->menu_file_backup->trigger();
+        QCOMPARE(session.boxes.shown.size(), 1);
+        QCOMPARE(readBytes(space.backup + "hub.lua"), std::string("-- an old copy\r\n"));
 
         for (int round = 0; round < 2; ++round) {
             if (round == 1) {
@@ -776,17 +718,6 @@ private slots:
         QVERIFY(session.ctx.state.bDataHasChanged);
     }
 
-    void backupAnsweredNoCopiesNothing() {
-        WORKSPACE(space);
-        Session session(space);
-        frm_main* w = session.open();
-        writeBytes(space.backup + "hub.lua", "-- an old copy\r\n");
-        session.boxes.queue(MsgAnswer::No);
-        w->menu_file_backup->trigger();
-        QCOMPARE(session.boxes.shown.size(), 1);
-        QCOMPARE(readBytes(space.backup + "hub.lua"), std::string("-- an old copy\r\n"));
-    }
-
     // --- screenshots -----------------------------------------------------------
 
     // With TGEDIT_SCREENSHOT_DIR set, saves a picture of each view there.
@@ -795,7 +726,7 @@ private slots:
         if (folder.isEmpty()) {
             QSKIP("TGEDIT_SCREENSHOT_DIR not set");
         }
-        WORKSPACE(space);
+        Workspace space;
         Session session(space);
         frm_main* w = session.open();
         w->menu_view_block->trigger();
