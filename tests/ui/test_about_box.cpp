@@ -62,12 +62,19 @@ private slots:
         QVERIFY(!about.img_Icon->pixmap().isNull());
     }
 
-    void okClosesAndDestroysTheBox() {
+    void okOrEscapeClosesAndDestroysTheBox() {
         tg::AppContext ctx(folder_.path().toStdString());
         ScriptedMessageBox boxes;
         QPointer<frm_About> about = new frm_About(ctx, boxes);
         about->show();
         QTest::mouseClick(about->cmd_OK, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(about.isNull());
+
+        // Escape closes it the same way.
+        about = new frm_About(ctx, boxes);
+        about->show();
+        QTest::keyClick(about, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(about.isNull());
         QVERIFY(boxes.shown.isEmpty());
