@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/identifiers.h"
 #include "project/app_context.h"
@@ -39,6 +40,8 @@ std::string CommodityCodeAt(int position) {
 namespace {
 
 constexpr int kAmountLength = 3;
+// Width of every value box and number list, so that they line up.
+constexpr int kValueWidth = 96;
 constexpr int kMaxAmount = 100;
 
 // Items of the number lists: the first and last number offered.
@@ -104,7 +107,7 @@ QLineEdit* numberBox(const QString& name, const QString& tip, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setToolTip(tip);
-    box->setMaximumWidth(110);
+    box->setFixedWidth(kValueWidth);
     return box;
 }
 
@@ -114,6 +117,7 @@ QComboBox* pickList(const QString& name, const QString& tip, QWidget* parent) {
     list->setToolTip(tip);
     list->setEditable(false);
     list->setMaxVisibleItems(12);
+    list->setFixedWidth(kValueWidth);
     return list;
 }
 
@@ -131,6 +135,22 @@ QGroupBox* formGroup(const QString& title, std::initializer_list<std::pair<QStri
         form->addRow(label, field);
     }
     return group;
+}
+
+// Gives the caption labels of groups standing in one column the same width,
+// so that their boxes line up.
+void alignLabels(std::initializer_list<QGroupBox*> column) {
+    int widest = 0;
+    QList<QLabel*> labels;
+    for (QGroupBox* group : column) {
+        for (QLabel* label : group->findChildren<QLabel*>()) {
+            labels.append(label);
+            widest = std::max(widest, label->sizeHint().width());
+        }
+    }
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(widest);
+    }
 }
 
 }  // namespace
@@ -216,6 +236,9 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
         auto* list = pickList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
                               QStringLiteral("Commodity %1").arg(k + 1), commodities);
         list->setMaxVisibleItems(17);
+        list->setMinimumWidth(150);
+        list->setMaximumWidth(QWIDGETSIZE_MAX);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         auto* amount = new QLineEdit(commodities);
         amount->setObjectName(QStringLiteral("txt_BusinessCommodities_%1").arg(k));
         amount->setMaxLength(kAmountLength);
@@ -254,6 +277,8 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     groups->addWidget(commodities, 2, 0, 1, 2);
     groups->setColumnStretch(0, 1);
     groups->setColumnStretch(1, 1);
+    alignLabels({needs, misc});
+    alignLabels({size, time});
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -22,6 +22,8 @@ namespace tg {
 namespace {
 
 constexpr int kMarkupLength = 10;
+// Width of every value box and list, so that they line up.
+constexpr int kValueWidth = 110;
 
 // Membership items and the identifiers they store.
 constexpr int kMainItem = 0;
@@ -55,7 +57,7 @@ std::string membershipOf(int item) {
 QLineEdit* numberBox(const QString& name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaximumWidth(120);
+    box->setFixedWidth(kValueWidth);
     return box;
 }
 
@@ -63,6 +65,7 @@ QComboBox* pickList(const QString& name, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
+    list->setFixedWidth(kValueWidth);
     return list;
 }
 
@@ -118,6 +121,7 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     // each label stands above its box.
     auto* railGrid = new QGridLayout(frame_city_railroad);
     railGrid->setHorizontalSpacing(18);
+    railGrid->setColumnStretch(2, 1);
     const std::array<std::pair<const char*, QLineEdit*>, 3> multipliers = {{
         {"Railroad/Utility Multiplyer (Easy)", txt_multiE},
         {"Railroad/Utility Multiplyer (Medium)", txt_multiM},
@@ -149,6 +153,10 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
                        "Reset\" button."),
         this);
     lbl_CityHelp->setWordWrap(true);
+    // The help texts wrap to the width the controls need; they do not widen
+    // the view themselves.
+    lbl_CityHelp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lbl_CityHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* cityButtons = new QHBoxLayout;
     cityButtons->addStretch(1);
@@ -156,10 +164,10 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     cityButtons->addWidget(cmd_cityReset);
 
     auto* city = new QVBoxLayout;
-    city->addWidget(lbl_CityHelp);
     city->addWidget(frame_city_misc);
     city->addWidget(frame_city_railroad);
     city->addLayout(cityButtons);
+    city->addWidget(lbl_CityHelp);
     city->addStretch(1);
 
     // --- commodities -------------------------------------------------------
@@ -167,12 +175,15 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     lst_CommodityName = new QListWidget(frame_commodity);
     lst_CommodityName->setObjectName(QStringLiteral("lst_CommodityName"));
     lst_CommodityName->setMinimumWidth(170);
+    lst_CommodityName->setMaximumWidth(210);
     txt_Markup = numberBox(QStringLiteral("txt_Markup"), frame_commodity);
     txt_Markup->setToolTip(QStringLiteral("Markup"));
     txt_Markup->setMaxLength(kMarkupLength);
     txt_Value = numberBox(QStringLiteral("txt_Value"), frame_commodity);
     txt_Value->setToolTip(QStringLiteral("Value"));
     cmb_CommodityMembership = pickList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
+    cmb_CommodityMembership->setMaximumWidth(QWIDGETSIZE_MAX);
+    cmb_CommodityMembership->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmd_CommoditySet = new QPushButton(QStringLiteral("&Set"), frame_commodity);
     cmd_CommodityReset = new QPushButton(QStringLiteral("&Reset"), frame_commodity);
     lbl_CommodityHelp = new QLabel(
@@ -182,6 +193,8 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
                        "commodity settings click the \"Reset\" button."),
         frame_commodity);
     lbl_CommodityHelp->setWordWrap(true);
+    lbl_CommodityHelp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lbl_CommodityHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* commodityForm = new QFormLayout;
     commodityForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -200,12 +213,15 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     auto* commodityFields = new QVBoxLayout;
     commodityFields->addLayout(commodityForm);
     commodityFields->addLayout(commodityButtons);
-    commodityFields->addWidget(lbl_CommodityHelp);
     commodityFields->addStretch(1);
 
-    auto* commodity = new QHBoxLayout(frame_commodity);
-    commodity->addWidget(lst_CommodityName);
-    commodity->addLayout(commodityFields, 1);
+    // The list beside the boxes, the help text under both.
+    auto* commodityTop = new QHBoxLayout;
+    commodityTop->addWidget(lst_CommodityName);
+    commodityTop->addLayout(commodityFields, 1);
+    auto* commodity = new QVBoxLayout(frame_commodity);
+    commodity->addLayout(commodityTop, 1);
+    commodity->addWidget(lbl_CommodityHelp);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(city, 1);

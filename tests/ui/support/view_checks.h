@@ -51,6 +51,10 @@ inline QStringList layoutProblems(QWidget* root) {
         if (w->width() < w->minimumSizeHint().width() - 1) {
             problems.append(nameOf(w) + QStringLiteral(" is narrower than it needs"));
         }
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label != nullptr && label->wordWrap() && w->height() < w->heightForWidth(w->width())) {
+            problems.append(nameOf(w) + QStringLiteral(" is too low for its text"));
+        }
     }
     for (qsizetype i = 0; i < controls.size(); ++i) {
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
