@@ -67,6 +67,7 @@ QRect BlockView::hotSpotRect(int n) {
 
 BlockView::BlockView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
+    setObjectName(QStringLiteral("frame_block"));
     pict_Map = new QLabel(this);
     pict_Map->setObjectName(QStringLiteral("pict_Map"));
     pict_Map->setFixedSize(toPixels(kMapWidthTwips), toPixels(kMapHeightTwips));
@@ -87,6 +88,7 @@ BlockView::BlockView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     lbl_Help = new QLabel(QStringLiteral("To edit the properties for a block doubleclick on the "
                                          "block to bring up the block properties dialog box."),
                           this);
+    lbl_Help->setObjectName(QStringLiteral("lbl_Help"));
     lbl_Help->setWordWrap(true);
     lbl_Help->setFixedWidth(pict_Map->width());
 

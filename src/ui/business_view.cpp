@@ -158,10 +158,12 @@ void alignLabels(std::initializer_list<QGroupBox*> column) {
 BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
     lst_BusinessName = new QListWidget(this);
+    setObjectName(QStringLiteral("frame_business"));
     lst_BusinessName->setObjectName(QStringLiteral("lst_BusinessName"));
     lst_BusinessName->setMinimumWidth(190);
 
     frame_BusinessProperties = new QGroupBox(QStringLiteral("Business Properties"), this);
+    frame_BusinessProperties->setObjectName(QStringLiteral("frame_BusinessProperties"));
     QWidget* frame = frame_BusinessProperties;
 
     txt_BusinessElectricalNeed = numberBox(QStringLiteral("txt_BusinessElectricalNeed"),
@@ -268,6 +270,9 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
                        "business settings click the \"Reset\" button."),
         frame);
     lbl_BusinessHelp->setWordWrap(true);
+    cmd_BusinessSet->setObjectName(QStringLiteral("cmd_BusinessSet"));
+    cmd_BusinessReset->setObjectName(QStringLiteral("cmd_BusinessReset"));
+    lbl_BusinessHelp->setObjectName(QStringLiteral("lbl_BusinessHelp"));
 
     auto* groups = new QGridLayout;
     groups->addWidget(needs, 0, 0);

@@ -91,7 +91,9 @@ QString plain(long long value) {
 CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
     // --- city tweaks -------------------------------------------------------
+    setObjectName(QStringLiteral("frame_citycom"));
     frame_city_misc = new QGroupBox(QStringLiteral("Misc. City Tweaks"), this);
+    frame_city_misc->setObjectName(QStringLiteral("frame_city_misc"));
     cmb_CityOwnable = pickList(QStringLiteral("cmb_CityOwnable"), frame_city_misc);
     cmb_DaysOff = pickList(QStringLiteral("cmb_DaysOff"), frame_city_misc);
     txt_Years = numberBox(QStringLiteral("txt_Years"), frame_city_misc);
@@ -111,6 +113,7 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
         txt_Lease);
 
     frame_city_railroad = new QGroupBox(QStringLiteral("Railroad/Utility City Tweaks"), this);
+    frame_city_railroad->setObjectName(QStringLiteral("frame_city_railroad"));
     txt_multiE = numberBox(QStringLiteral("txt_multiE"), frame_city_railroad);
     txt_multiM = numberBox(QStringLiteral("txt_multiM"), frame_city_railroad);
     txt_multiH = numberBox(QStringLiteral("txt_multiH"), frame_city_railroad);
@@ -153,6 +156,9 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
                        "Reset\" button."),
         this);
     lbl_CityHelp->setWordWrap(true);
+    cmd_CitySet->setObjectName(QStringLiteral("cmd_CitySet"));
+    cmd_cityReset->setObjectName(QStringLiteral("cmd_cityReset"));
+    lbl_CityHelp->setObjectName(QStringLiteral("lbl_CityHelp"));
     // The help texts wrap to the width the controls need; they do not widen
     // the view themselves.
     lbl_CityHelp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -193,6 +199,10 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
                        "commodity settings click the \"Reset\" button."),
         frame_commodity);
     lbl_CommodityHelp->setWordWrap(true);
+    frame_commodity->setObjectName(QStringLiteral("frame_commodity"));
+    cmd_CommoditySet->setObjectName(QStringLiteral("cmd_CommoditySet"));
+    cmd_CommodityReset->setObjectName(QStringLiteral("cmd_CommodityReset"));
+    lbl_CommodityHelp->setObjectName(QStringLiteral("lbl_CommodityHelp"));
     lbl_CommodityHelp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lbl_CommodityHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

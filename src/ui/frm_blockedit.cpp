@@ -40,6 +40,7 @@ QGroupBox* optionGroup(const QString& title, std::array<QRadioButton*, 2>& optio
 
 frm_blockedit::frm_blockedit(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
+    setObjectName(QStringLiteral("frm_blockedit"));
     setModal(true);
 
     txt_Prestige = new QLineEdit(this);
@@ -63,6 +64,16 @@ frm_blockedit::frm_blockedit(AppContext& ctx, MessageBoxService& boxes, QWidget*
     cmd_Set = new QPushButton(QStringLiteral("&Set"), this);
     cmd_OK = new QPushButton(QStringLiteral("&OK"), this);
     cmd_OK->setDefault(true);
+    cmd_Cancel->setObjectName(QStringLiteral("cmd_Cancel"));
+    cmd_Reset->setObjectName(QStringLiteral("cmd_Reset"));
+    cmd_Set->setObjectName(QStringLiteral("cmd_Set"));
+    cmd_OK->setObjectName(QStringLiteral("cmd_OK"));
+    for (int i = 0; i < 2; ++i) {
+        opt_Ownability[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("opt_Ownability_%1").arg(i));
+        opt_BuildingRights[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("opt_BuildingRights_%1").arg(i));
+    }
 
     // Left: the two option groups; right: the two boxes over the buttons.
     auto* left = new QVBoxLayout;
