@@ -23,7 +23,9 @@ inline QStringList layoutProblems(QWidget* root) {
         const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) ||
                              qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
                              qobject_cast<QListWidget*>(w);
-        if (control && w->isVisibleTo(root) && !w->objectName().startsWith(QLatin1String("qt_"))) {
+        // Controls of other windows (a dialog owned by root) are not root's.
+        if (control && w->window() == root->window() && w->isVisibleTo(root) &&
+            !w->objectName().startsWith(QLatin1String("qt_"))) {
             controls.append(w);
         }
     }
@@ -69,6 +71,16 @@ inline QStringList layoutProblems(QWidget* root) {
         }
     }
     return problems;
+}
+
+// The widget that Tab moves to from w: the next one in the focus chain that
+// takes focus by Tab.
+inline QWidget* nextTabStop(QWidget* w) {
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled())) {
+        next = next->nextInFocusChain();
+    }
+    return next;
 }
 
 // With TGEDIT_SCREENSHOT_DIR set, saves a picture of the widget there.
