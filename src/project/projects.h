@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,22 +13,50 @@ struct AppContext;
 // The characters a project name may not hold, in the order they are tested.
 inline constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"<>|";
 
-// The outcome of creating or opening a project: on success ProjectPath is set.
+// Messages of the project dialog.
+// Forbidden character typed: critical icon, OK only, title "TG Edit". The
+// second line is 26 blanks, then the nine characters separated by blanks.
+inline constexpr std::string_view kForbiddenNameMessage =
+    "A project name cannot contain any of the following characters:\r\n"
+    "                          \\ / : * ? \" < > |";
+// OK only, application title "TGEdit".
+inline constexpr std::string_view kEmptyNameMessage = "Please enter a Project Name.";
+inline constexpr std::string_view kProjectExistsMessage =
+    "This Project already exists, please choose another name.";
+inline constexpr std::string_view kInvalidProjectPathMessage = "Invalid Project Path.";
+// A name starting with a dot ("." and ".." among them) would name the folder
+// itself, its parent or a hidden entry; OK only, application title.
+inline constexpr std::string_view kDotNameMessage = "A project name cannot begin with a dot.";
+
+// The marker text of the template tge.prj that makes the first open refresh
+// the project's hub.lua from Backup.
+inline constexpr std::string_view kFreshMarkerText = "DO NOT DELETE THIS FILE.";
+
+// The name box's cleaning, one kind of character per pass: the first
+// forbidden character (in the order above) that the name holds, if any, and
+// the name with every occurrence of one character removed.
+std::optional<char> firstForbiddenCharacter(std::string_view name);
+std::string withoutCharacter(std::string_view name, char c);
+
+// The outcome of creating or opening a project: on success ProjectPath is set;
+// on failure it is unchanged and notices say why.
 struct ProjectOutcome {
     bool ok = false;
     Notices notices;
 };
 
-// New project named `name` inside parentFolder (ending in the separator),
-// made from Backup and the template tge.prj. Refuses an empty name and a name
-// that already exists there; reports a failed folder or copy.
+// New project named `name` inside parentFolder, made from Backup and the
+// template tge.prj. Refuses an empty name, a name with a forbidden character
+// or a leading dot, and a name that already exists there (file or folder);
+// reports a failed folder or copy. A failed copy stops before the marker is
+// copied, so the half-made folder is never taken for a project.
 ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
                              const std::string& name);
 
-// Opens the project in folder (ending in the separator): refuses a folder
-// without tgedit.prj; refreshes hub.lua from Backup once for a marker that
-// still reads "DO NOT DELETE THIS FILE."; raises the open count and rewrites
-// the marker.
+// Opens the project in folder: refuses a folder without tgedit.prj; refreshes
+// hub.lua from Backup once for a marker that still reads "DO NOT DELETE THIS
+// FILE."; raises the open count and rewrites the marker. A failed refresh or
+// marker write leaves the project unopened.
 ProjectOutcome openProject(AppContext& ctx, const std::string& folder);
 
 }  // namespace tg
