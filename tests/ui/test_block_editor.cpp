@@ -1,6 +1,7 @@
 // Window tests of the block map and the block properties dialog.
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -329,19 +330,27 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         test::saveScreenshot(d.get(), QStringLiteral("block_dialog.png"));
 
-        // The map with a stand-in picture: the blocks drawn as tiles.
-        QPixmap picture(439, 360);
-        picture.fill(QColor(0x6f, 0x8f, 0x5a));
-        QPainter painter(&picture);
-        painter.setBrush(QColor(0xd8, 0xcf, 0xb8));
-        for (int n = 0; n < kBlockCount; ++n) {
-            painter.drawRect(BlockView::hotSpotRect(n).adjusted(0, 0, -1, -1));
+        // The map with the shipped picture, or a stand-in with the blocks as
+        // tiles where there is none.
+        QImageReader reader(QStringLiteral(TGEDIT_DATA_DIR "/tgmap.map"));
+        reader.setDecideFormatFromContent(true);
+        QPixmap picture = QPixmap::fromImage(reader.read());
+        if (picture.isNull()) {
+            picture = QPixmap(439, 360);
+            picture.fill(QColor(0x6f, 0x8f, 0x5a));
+            QPainter painter(&picture);
+            painter.setBrush(QColor(0xd8, 0xcf, 0xb8));
+            for (int n = 0; n < kBlockCount; ++n) {
+                painter.drawRect(BlockView::hotSpotRect(n).adjusted(0, 0, -1, -1));
+            }
         }
-        painter.end();
         view_->setMapPicture(picture);
         view_->resize(view_->sizeHint());
         view_->show();
         QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
+        QApplication::setActiveWindow(view_.get());
+        view_->img_block[19]->setFocus(Qt::TabFocusReason);  // shows its focus frame
+        QTRY_VERIFY(view_->img_block[19]->hasFocus());
         problems = test::layoutProblems(view_.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         test::saveScreenshot(view_.get(), QStringLiteral("view_block.png"));
