@@ -1,6 +1,5 @@
 #include "ui/block_view.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QToolTip>
