@@ -116,14 +116,16 @@ void frm_main::buildViews() {
     frame_business = new BusinessView(ctx_, boxes_, central);
     frame_citycom = new CityCommodityView(ctx_, boxes_, central);
     // The three views share one place; the window keeps the size of the
-    // largest, so switching views does not make it jump.
+    // largest, so switching views does not make it jump. The map is a picture
+    // of fixed size: its view keeps its own size, centred, so its help text
+    // wraps at the map's width.
     for (QWidget* frame :
          {static_cast<QWidget*>(frame_block), static_cast<QWidget*>(frame_business),
           static_cast<QWidget*>(frame_citycom)}) {
         QSizePolicy policy = frame->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         frame->setSizePolicy(policy);
-        layout->addWidget(frame, 0, 0);
+        layout->addWidget(frame, 0, 0, frame == frame_block ? Qt::AlignCenter : Qt::Alignment());
     }
     setCentralWidget(central);
 }

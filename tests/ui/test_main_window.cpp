@@ -199,8 +199,11 @@ private slots:
         QVERIFY(model.EditBusinesses == model.Businesses);
         QVERIFY(!session.ctx.state.bDataHasChanged);
 
-        // The map picture reached the block view at its size.
+        // The map picture reached the block view at its size, and the help
+        // text under it is shown whole.
         QCOMPARE(w->frame_block->pict_Map->pixmap().size(), QSize(439, 360));
+        const QLabel* help = w->frame_block->lbl_Help;
+        QVERIFY(help->height() >= help->heightForWidth(help->width()));
     }
 
     void versionTestUsesTheGameProgramLength_data() {
