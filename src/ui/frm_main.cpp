@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <array>
+#include <utility>
 
 #include "fs/paths.h"
 #include "model/notice.h"
