@@ -119,12 +119,14 @@ HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
     seen_.assign(heads_.size(), 0);
 }
 
-std::int32_t HeadIndex::childOf(std::int32_t node, unsigned char c) const {
+// The child of node along c, or -1.
+inline std::int32_t HeadIndex::childOf(std::int32_t node, unsigned char c) const {
     const auto n = static_cast<std::size_t>(node);
     if (denseRow_[n] >= 0) {
         return dense_[static_cast<std::size_t>(denseRow_[n]) * 256 + c];
     }
-    for (std::uint32_t k = childStart_[n]; k < childStart_[n + 1]; ++k) {
+    const std::uint32_t end = childStart_[n + 1];
+    for (std::uint32_t k = childStart_[n]; k < end; ++k) {
         if (childChar_[k] == c) {
             return childNode_[k];
         }
@@ -134,7 +136,7 @@ std::int32_t HeadIndex::childOf(std::int32_t node, unsigned char c) const {
 
 // The automaton's move: the longest suffix of (text of node) + c that is in
 // the trie.
-std::int32_t HeadIndex::step(std::int32_t node, unsigned char c) const {
+inline std::int32_t HeadIndex::step(std::int32_t node, unsigned char c) const {
     while (node != 0) {
         const std::int32_t child = childOf(node, c);
         if (child >= 0) {
