@@ -5,6 +5,12 @@
 #include <QStorageInfo>
 #include <algorithm>
 
+#include "model/notice.h"
+#include "project/startup.h"
+#include "ui/folder_list.h"
+#include "ui/message_box.h"
+#include "ui/path_text.h"
+
 namespace tg {
 
 namespace {
@@ -116,6 +122,17 @@ void DriveList::setDrive(const QString& root) {
 void DriveList::showDrive(const QString& root) {
     const QSignalBlocker blocker(this);
     setDrive(root);
+}
+
+void openChosenDrive(DriveList& drives, FolderList& folders, MessageBoxService& boxes,
+                     QWidget* parent) {
+    const QString root = drives.drive();
+    if (drives.isReady(root) && folders.setPath(root)) {
+        return;
+    }
+    boxes.show(parent, QString::fromLatin1(kApplicationTitle), qtText(kDriveNotAvailableMessage));
+    // Back to the folder list's drive; that change opens its root.
+    drives.setDrive(drives.driveOf(folders.path()));
 }
 
 }  // namespace tg

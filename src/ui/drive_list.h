@@ -6,6 +6,9 @@
 
 namespace tg {
 
+class FolderList;
+class MessageBoxService;
+
 // One entry of the drive list: a mounted file system.
 struct Volume {
     QString root;   // its mount point, e.g. "/" or "/media/ann/USB"
@@ -50,5 +53,11 @@ signals:
 private:
     QList<Volume> volumes_;
 };
+
+// What a folder dialog does when the user picks a drive: open its root in the
+// folder list; for a drive that is not ready, say "Drive not available." and
+// go back to the drive of the open folder (whose change opens that root).
+void openChosenDrive(DriveList& drives, FolderList& folders, MessageBoxService& boxes,
+                     QWidget* parent);
 
 }  // namespace tg

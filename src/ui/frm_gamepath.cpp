@@ -89,13 +89,7 @@ void frm_gamepath::Form_Load() {
 }
 
 void frm_gamepath::drv_GameDrive_Change() {
-    const QString root = drv_GameDrive->drive();
-    if (drv_GameDrive->isReady(root) && dir_GamePath->setPath(root)) {
-        return;
-    }
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), qtText(kDriveNotAvailableMessage));
-    // Back to the folder list's drive; that change opens its root.
-    drv_GameDrive->setDrive(drv_GameDrive->driveOf(dir_GamePath->path()));
+    openChosenDrive(*drv_GameDrive, *dir_GamePath, boxes_, this);
 }
 
 void frm_gamepath::dir_GamePath_Change() {

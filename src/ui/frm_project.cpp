@@ -168,13 +168,7 @@ void frm_project::dir_ProjectPath_OpenFailed(const QString& path, const QString&
 }
 
 void frm_project::drv_ProjectDrive_Change() {
-    const QString root = drv_ProjectDrive->drive();
-    if (drv_ProjectDrive->isReady(root) && dir_ProjectPath->setPath(root)) {
-        return;
-    }
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), qtText(kDriveNotAvailableMessage));
-    // Back to the folder list's drive; that change opens its root.
-    drv_ProjectDrive->setDrive(drv_ProjectDrive->driveOf(dir_ProjectPath->path()));
+    openChosenDrive(*drv_ProjectDrive, *dir_ProjectPath, boxes_, this);
 }
 
 void frm_project::txt_ProjectName_Change() {
