@@ -1,17 +1,27 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QWidget>
+#include <QFile>
+#include <memory>
 
 #include "project/app_context.h"
+#include "ui/frm_menu.h"
+#include "ui/message_box.h"
 
 int main(int argc, char* argv[]) {
+    // The context and the message boxes outlive the application object, so
+    // no window that is torn down with it can reach a destroyed context.
+    tg::QtMessageBoxService boxes;
+    std::unique_ptr<tg::AppContext> context;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TGEdit"));
-    tg::AppContext context(QCoreApplication::applicationDirPath().toStdString());
+    context = std::make_unique<tg::AppContext>(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 
-    // Placeholder until the start menu lands.
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("TG Edit"));
-    window.show();
+    // A first start whose game-folder dialog was cancelled ends here, with
+    // nothing written and no event loop entered.
+    if (tg::frm_menu::open(*context, boxes) == nullptr) {
+        return 0;
+    }
     return QApplication::exec();
 }

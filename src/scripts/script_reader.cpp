@@ -1,18 +1,526 @@
 #include "scripts/script_reader.h"
 
-// Placeholder until the script reader lands.
+#include <array>
+#include <cstdint>
+
+#include "fs/file_system.h"
+#include "fs/paths.h"
+#include "model/identifiers.h"
+#include "scripts/code_tables.h"
+#include "scripts/numbers.h"
+#include "scripts/script_files.h"
+#include "scripts/text_lines.h"
+#include "scripts/text_ops.h"
+
 namespace tg {
 
-std::string_view keyOfLine(std::string_view) { return {}; }
+namespace {
 
-std::optional<Notice> readScript(FileSystem&, const std::string&, int, SettingsModel&) {
+// The setting keys in the order a line is tested for them.
+constexpr std::array<std::string_view, 33> kSettingKeys = {
+    "value",
+    "prestige",
+    "ownable",
+    "buildingrights",
+    "timeinstore",
+    "refurbcost",
+    "density",
+    "minarea",
+    "maxarea",
+    "minheight",
+    "maxheight",
+    "maxside",
+    "stockcapacity",
+    "openingtime",
+    "closingtime",
+    "electricalneed",
+    "gasneed",
+    "telecomneed",
+    "waterneed",
+    "footprintband",
+    "markup",
+    "Membership",
+    "railutilincomeEASY",
+    "railutilincomeMEDIUM",
+    "railutilincomeHARD",
+    "dailyfreightEASY",
+    "dailyfreightMEDIUM",
+    "dailyfreightHARD",
+    "citybusinessesownable",
+    "daysoff",
+    "numyearsin24hours",
+    "blockleaselength",
+    "AddCommodity",
+};
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = asciiLower(c);
+    }
+    return out;
+}
+
+const std::array<std::string, kSettingKeys.size()>& loweredKeys() {
+    static const auto keys = [] {
+        std::array<std::string, kSettingKeys.size()> out;
+        for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+            out[i] = lowered(kSettingKeys[i]);
+        }
+        return out;
+    }();
+    return keys;
+}
+
+// ---------------------------------------------------------------------------
+// Failure texts. A value is shown as written, cut to a readable length and
+// with control characters replaced, so that odd bytes in a script cannot
+// garble the message.
+
+std::string shown(std::string_view text) {
+    constexpr std::size_t kMaxShown = 40;
+    std::string out;
+    const std::size_t take = text.size() > kMaxShown ? kMaxShown : text.size();
+    for (std::size_t i = 0; i < take; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        out.push_back(byte < 0x20 || byte == 0x7F ? '?' : text[i]);
+    }
+    if (take < text.size()) {
+        // Do not end inside a UTF-8 sequence.
+        while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80) {
+            out.pop_back();
+        }
+        if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) {
+            out.pop_back();
+        }
+        out += "...";
+    }
+    return out;
+}
+
+std::string notANumber(std::string_view valueText) {
+    return "the value \"" + shown(valueText) + "\" is not a number.";
+}
+
+std::string outOfRange(std::string_view valueText) {
+    return "the value " + shown(valueText) + " is out of range.";
+}
+
+std::string notAFlag(std::string_view valueText) {
+    return "the value \"" + shown(valueText) + "\" is not true, false or a number.";
+}
+
+// A failure of one line: the cause in words, or nothing when the line was
+// taken (or ignored) without trouble.
+using Failure = std::optional<std::string>;
+
+// ---------------------------------------------------------------------------
+// Conversions. A number in a script is the whole value text.
+
+Failure toDouble(std::string_view valueText, double& out) {
+    const NumberScan scan = scanNumber(valueText);
+    if (scan.length == 0 || scan.length != valueText.size()) {
+        return notANumber(valueText);
+    }
+    if (scan.overflow) {
+        return outOfRange(valueText);
+    }
+    out = scan.value;
     return std::nullopt;
 }
 
-Notices loadProjectModel(FileSystem&, const std::string&, EditorState& state) {
-    state.clearModel();
-    state.model.copyLoadedToWorking();
+Failure toInt16(std::string_view valueText, std::int16_t& out) {
+    double number = 0.0;
+    if (auto failure = toDouble(valueText, number)) {
+        return failure;
+    }
+    const auto rounded = roundToInt16(number);
+    if (!rounded) {
+        return outOfRange(valueText);
+    }
+    out = *rounded;
+    return std::nullopt;
+}
+
+Failure toInt32(std::string_view valueText, std::int32_t& out) {
+    double number = 0.0;
+    if (auto failure = toDouble(valueText, number)) {
+        return failure;
+    }
+    const auto rounded = roundToInt32(number);
+    if (!rounded) {
+        return outOfRange(valueText);
+    }
+    out = *rounded;
+    return std::nullopt;
+}
+
+// "true" or "false" in any letter case, or a number: 0 is false, any other
+// number true.
+Failure toFlag(std::string_view valueText, bool& out) {
+    if (equalsIgnoreCase(valueText, "true")) {
+        out = true;
+        return std::nullopt;
+    }
+    if (equalsIgnoreCase(valueText, "false")) {
+        out = false;
+        return std::nullopt;
+    }
+    const NumberScan scan = scanNumber(valueText);
+    if (scan.length == 0 || scan.length != valueText.size()) {
+        return notAFlag(valueText);
+    }
+    out = scan.value != 0.0;
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// The fields each kind fills, by key.
+
+template <typename Record, typename Field>
+struct FieldOf {
+    std::string_view key;
+    Field Record::*field;
+};
+
+constexpr std::array<FieldOf<BusinessRecord, double>, 6> kBusinessDoubles = {{
+    {"timeinstore", &BusinessRecord::timeinstore},
+    {"density", &BusinessRecord::density},
+    {"electricalneed", &BusinessRecord::electricalneed},
+    {"gasneed", &BusinessRecord::gasneed},
+    {"telecomneed", &BusinessRecord::telecomneed},
+    {"waterneed", &BusinessRecord::waterneed},
+}};
+
+constexpr std::array<FieldOf<BusinessRecord, std::int16_t>, 10> kBusinessIntegers = {{
+    {"refurbcost", &BusinessRecord::refurbcost},
+    {"minarea", &BusinessRecord::minarea},
+    {"maxarea", &BusinessRecord::maxarea},
+    {"minheight", &BusinessRecord::minheight},
+    {"maxheight", &BusinessRecord::maxheight},
+    {"maxside", &BusinessRecord::maxside},
+    {"stockcapacity", &BusinessRecord::stockcapacity},
+    {"openingtime", &BusinessRecord::openingtime},
+    {"closingtime", &BusinessRecord::closingtime},
+    {"footprintband", &BusinessRecord::footprintband},
+}};
+
+constexpr std::array<FieldOf<TweaksRecord, double>, 3> kTweaksDoubles = {{
+    {"railutilincomeEASY", &TweaksRecord::railutilincomeEASY},
+    {"railutilincomeMEDIUM", &TweaksRecord::railutilincomeMEDIUM},
+    {"railutilincomeHARD", &TweaksRecord::railutilincomeHARD},
+}};
+
+constexpr std::array<FieldOf<TweaksRecord, std::int32_t>, 5> kTweaksIntegers = {{
+    {"dailyfreightEASY", &TweaksRecord::dailyfreightEASY},
+    {"dailyfreightMEDIUM", &TweaksRecord::dailyfreightMEDIUM},
+    {"dailyfreightHARD", &TweaksRecord::dailyfreightHARD},
+    {"numyearsin24hours", &TweaksRecord::numyearsin24hours},
+    {"blockleaselength", &TweaksRecord::blockleaselength},
+}};
+
+constexpr std::array<FieldOf<TweaksRecord, bool>, 2> kTweaksFlags = {{
+    {"citybusinessesownable", &TweaksRecord::citybusinessesownable},
+    {"daysoff", &TweaksRecord::daysoff},
+}};
+
+template <typename Table>
+auto findField(const Table& table, std::string_view key) -> const typename Table::value_type* {
+    for (const auto& entry : table) {
+        if (entry.key == key) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// What Interpret line has found out about an accepted line: its key, the
+// text it matched on (comment cut, blanks removed), where the key stands,
+// the value text between "=" and ";", and whether there was a "=".
+struct AcceptedLine {
+    std::string_view key;
+    std::string_view text;
+    std::size_t keyPos = 0;
+    std::string_view valueText;
+    bool hasEquals = false;
+};
+
+// A value that needs a number or a flag must follow a "=": without one the
+// value text would be everything before the ";".
+Failure needsEquals(const AcceptedLine& line) {
+    if (!line.hasEquals) {
+        return std::string("no \"=\" before the \";\".");
+    }
+    return std::nullopt;
+}
+
+Failure storeAddCommodity(const AcceptedLine& line, BusinessRecord& business) {
+    const std::string_view text = line.text;
+    const std::size_t open = text.find('(', line.keyPos);
+    if (open == std::string_view::npos) {
+        return "no \"(\" after the key \"" + std::string(line.key) + "\".";
+    }
+    const std::size_t comma = text.find(',', line.keyPos);
+    if (comma == std::string_view::npos || comma < open) {
+        return std::string("no \",\" after the \"(\".");
+    }
+    const std::size_t close = text.find(')', comma + 1);
+    if (close == std::string_view::npos) {
+        return std::string("no \")\" after the \",\".");
+    }
+    const std::string_view commodity = text.substr(open + 1, comma - open - 1);
+    const std::string_view amountText = text.substr(comma + 1, close - comma - 1);
+    std::int16_t amount = 0;
+    if (auto failure = toInt16(amountText, amount)) {
+        return failure;
+    }
+    for (CommodityEntry& entry : business.commodities) {
+        if (entry.commodity.empty()) {
+            entry.commodity = std::string(commodity);
+            entry.amount = amount;
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;  // all six entries are taken: the line is dropped
+}
+
+void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
+    // The text after the "(" (or the whole text when there is none), as far
+    // as the value text's length reaches.
+    const std::size_t open = line.text.find('(', line.keyPos);
+    const std::size_t start = open == std::string_view::npos ? 0 : open + 1;
+    const std::string_view considered = line.text.substr(start, line.valueText.size());
+    for (std::string_view group : {"MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING"}) {
+        if (StrContains(considered, group, kCompareIgnoreCase)) {
+            commodity.membership = std::string(group);
+            return;
+        }
+    }
+}
+
+Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
+    if (line.key == "buildingrights") {
+        block.buildingrights = line.valueText == "2";
+        return std::nullopt;
+    }
+    if (line.key != "value" && line.key != "prestige" && line.key != "ownable") {
+        return std::nullopt;
+    }
+    if (auto failure = needsEquals(line)) {
+        return failure;
+    }
+    if (line.key == "value") {
+        return toInt16(line.valueText, block.value);
+    }
+    if (line.key == "prestige") {
+        return toDouble(line.valueText, block.prestige);
+    }
+    return toFlag(line.valueText, block.ownable);
+}
+
+Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
+    if (line.key == "AddCommodity") {
+        return storeAddCommodity(line, business);
+    }
+    if (const auto* field = findField(kBusinessDoubles, line.key)) {
+        if (auto failure = needsEquals(line)) {
+            return failure;
+        }
+        return toDouble(line.valueText, business.*(field->field));
+    }
+    if (const auto* field = findField(kBusinessIntegers, line.key)) {
+        if (auto failure = needsEquals(line)) {
+            return failure;
+        }
+        return toInt16(line.valueText, business.*(field->field));
+    }
+    return std::nullopt;
+}
+
+Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
+    if (const auto* field = findField(kTweaksDoubles, line.key)) {
+        if (auto failure = needsEquals(line)) {
+            return failure;
+        }
+        return toDouble(line.valueText, tweaks.*(field->field));
+    }
+    if (const auto* field = findField(kTweaksIntegers, line.key)) {
+        if (auto failure = needsEquals(line)) {
+            return failure;
+        }
+        return toInt32(line.valueText, tweaks.*(field->field));
+    }
+    if (const auto* field = findField(kTweaksFlags, line.key)) {
+        if (auto failure = needsEquals(line)) {
+            return failure;
+        }
+        return toFlag(line.valueText, tweaks.*(field->field));
+    }
+    return std::nullopt;
+}
+
+Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
+    if (line.key == "Membership") {
+        storeMembership(line, commodity);
+        return std::nullopt;
+    }
+    if (line.key != "value" && line.key != "markup") {
+        return std::nullopt;
+    }
+    if (auto failure = needsEquals(line)) {
+        return failure;
+    }
+    return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
+}
+
+int slotOf(int kind, std::string_view text) {
+    switch (kind) {
+        case kReadBlocks:
+            return blockSlotOf(text);
+        case kReadBusinesses:
+            return businessSlotOf(text);
+        case kReadTweaks:
+            return tweaksSlotOf(text);
+        case kReadCommodities:
+            return commoditySlotOf(text);
+        default:
+            return -1;
+    }
+}
+
+// Interpret line: finds the line's key and record, takes the value text and
+// stores it. A line that fails one of the tests is ignored; a line that is
+// accepted but cannot be read gives the cause.
+Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model) {
+    AcceptedLine line;
+    line.key = keyOfLine(rawLine);
+    if (line.key.empty()) {
+        return std::nullopt;
+    }
+    const std::string text = removeBlanks(stripComment(rawLine));
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const int slot = slotOf(kind, text);
+    if (slot < 0) {
+        return std::nullopt;
+    }
+    if (!Match_CodeLine(model, text, slot, line.key, kind)) {
+        return std::nullopt;
+    }
+    line.text = text;
+
+    // The key is looked for with exact letter case from here on.
+    line.keyPos = text.find(line.key);
+    if (line.keyPos == std::string::npos) {
+        const std::size_t anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
+        if (anyCase == 0) {
+            return "the key \"" + std::string(line.key) + "\" stands only in the comment.";
+        }
+        return "the key is written \"" + shown(text.substr(anyCase - 1, line.key.size())) +
+               "\" instead of \"" + std::string(line.key) + "\".";
+    }
+    const std::size_t semi = text.find(';', line.keyPos);
+    if (semi == std::string::npos) {
+        return "no \";\" after the key \"" + std::string(line.key) + "\".";
+    }
+    const std::size_t equals = text.find('=', line.keyPos);
+    if (equals != std::string::npos && equals > semi) {
+        return std::string("no \"=\" before the \";\".");
+    }
+    line.hasEquals = equals != std::string::npos;
+    line.valueText = line.hasEquals ? line.text.substr(equals + 1, semi - equals - 1)
+                                    : line.text.substr(0, semi);
+
+    const auto index = static_cast<std::size_t>(slot);
+    switch (kind) {
+        case kReadBlocks:
+            return storeBlock(line, model.Blocks[index]);
+        case kReadBusinesses:
+            return storeBusiness(line, model.Businesses[index]);
+        case kReadTweaks:
+            return storeTweaks(line, model.Tweaks);
+        case kReadCommodities:
+            return storeCommodity(line, model.Commodities[index]);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::string_view keyOfLine(std::string_view line) {
+    const std::string lower = lowered(line);
+    const auto& keys = loweredKeys();
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+        if (lower.find(keys[i]) == std::string::npos) {
+            continue;
+        }
+        // "citybusinessesownable" holds "ownable"; such a line waits for its
+        // own, later key.
+        if (kSettingKeys[i] == "ownable" &&
+            lower.find("citybusinessesownable") != std::string::npos) {
+            continue;
+        }
+        return kSettingKeys[i];
+    }
     return {};
+}
+
+std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                 SettingsModel& model) {
+    const std::string_view fileName = scriptFileOfKind(kind);
+    if (fileName.empty()) {
+        return std::nullopt;
+    }
+    const std::string path = projectPath + std::string(fileName);
+    std::string bytes;
+    if (auto error = fs.readFile(path, bytes)) {
+        return Notice{kApplicationTitle, "Cannot read " + path + ": " + error->reason};
+    }
+    const auto lines = splitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) {
+            continue;
+        }
+        if (auto failure = interpretLine(lines[i], kind, model)) {
+            const auto lineNumber = static_cast<long long>(i + 1);
+            return Notice{kApplicationTitle,
+                          path + ", line " + formatInteger(lineNumber) + ": " + *failure};
+        }
+    }
+    return std::nullopt;
+}
+
+Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState& state) {
+    Notices notices;
+    auto collect = [&notices](std::optional<Notice> notice) {
+        if (notice) {
+            notices.push_back(std::move(*notice));
+        }
+    };
+    SettingsModel& model = state.model;
+    const std::string& project = state.ProjectPath;
+
+    state.clearModel();
+
+    collect(readCodeTable(fs, appPath, "blk_code.txt", kBlockCount, model));
+    collect(readCodeTable(fs, appPath, "blk_usa.txt", kBlockCount, model));
+    collect(readScript(fs, project, kReadBlocks, model));
+
+    collect(readCodeTable(fs, appPath, "biz_code.txt", kBusinessCount, model));
+    collect(readCodeTable(fs, appPath, "biz_usa.txt", kBusinessCount, model));
+    collect(readScript(fs, project, kReadBusinesses, model));
+
+    model.Tweaks.code = std::string(kTweaksIdentifier);
+    collect(readScript(fs, project, kReadTweaks, model));
+
+    collect(readCodeTable(fs, appPath, "com_code.txt", kCommodityCount, model));
+    collect(readCodeTable(fs, appPath, "com_usa.txt", kCommodityCount, model));
+    collect(readScript(fs, project, kReadCommodities, model));
+
+    model.copyLoadedToWorking();
+    return notices;
 }
 
 }  // namespace tg

@@ -19,7 +19,7 @@ TEST(NumberReading, ReadsTheLongestLeadingNumber) {
     EXPECT_EQ(readNumber("5."), 5.0);
     EXPECT_EQ(readNumber("1e3"), 1000.0);
     EXPECT_EQ(readNumber("2E-2kg"), 0.02);
-    EXPECT_EQ(readNumber("7e"), 7.0);   // an exponent needs digits
+    EXPECT_EQ(readNumber("7e"), 7.0);  // an exponent needs digits
     EXPECT_EQ(readNumber("7e+"), 7.0);
     EXPECT_EQ(readNumber("1,5"), 1.0);  // a comma is never a decimal separator
     EXPECT_EQ(readNumber("-"), 0.0);

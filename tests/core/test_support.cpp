@@ -66,7 +66,9 @@ void copyFolderFiles(const stdfs::path& from, const std::string& to) {
 
 }  // namespace
 
-void copyDataFiles(const std::string& folder) { copyFolderFiles(TGEDIT_DATA_DIR, folder); }
+void copyDataFiles(const std::string& folder) {
+    copyFolderFiles(TGEDIT_DATA_DIR, folder);
+}
 
 void copyDemoScripts(const std::string& folder) {
     copyFolderFiles(stdfs::path(TGEDIT_DEMO_GAME_DIR) / "SCRIPTS" / "DEFAULT", folder);

@@ -21,7 +21,7 @@ TEST(TextOps, StrContainsAndStrOrder) {
     EXPECT_FALSE(StrComesFirst("BAKERY", "BAKERY", "value"));
     EXPECT_TRUE(StrOrder(1, "value BAKERY", "BAKERY", "value"));
     EXPECT_TRUE(StrOrder(5, "BAKERY value", "BAKERY", "value"));  // other orders count as 0
-    EXPECT_FALSE(StrOrder(0, "DOCK_10", "DOCK_1", "DOCK_10"));     // same position
+    EXPECT_FALSE(StrOrder(0, "DOCK_10", "DOCK_1", "DOCK_10"));    // same position
     EXPECT_FALSE(StrOrder(1, "DOCK_10", "DOCK_1", "DOCK_10"));
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+// Runs a program of the test machine (lua5.4, the built tgedit-cli) and
+// collects what it printed, for the tests that check those programs from
+// the outside.
+
+#include <string>
+#include <vector>
+
+namespace tg::test {
+
+struct CommandResult {
+    int exitCode = -1;  // -1 when the program did not end normally
+    std::string out;
+    std::string err;
+};
+
+// Runs argv[0] with the other arguments, each passed as it stands (no shell
+// expansion), with standard input empty.
+CommandResult runCommand(const std::vector<std::string>& argv);
+
+// The lines of a text, without their line ends ("\n" or "\r\n").
+std::vector<std::string> linesOf(const std::string& text);
+
+}  // namespace tg::test

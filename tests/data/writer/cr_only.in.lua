@@ -1,0 +1,1 @@
+-- oneBlock[ZOO].value = 5;

@@ -1,0 +1,3 @@
+-- one
+Block[ZOO].value = 5;
+

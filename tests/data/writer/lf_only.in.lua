@@ -1,0 +1,4 @@
+-- one
+Block[ZOO].value = 5;
+
+last

@@ -1,0 +1,3 @@
+Block[AIRPORT].value = 100;
+Block[AIRPORT].ownable = true;
+Block[AIRPORT].buildingrights = 2;
