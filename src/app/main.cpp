@@ -6,6 +6,7 @@
 #include "project/app_context.h"
 #include "ui/frm_menu.h"
 #include "ui/message_box.h"
+#include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
     // The context and the message boxes outlive the application object, so
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TGEdit"));
+    QApplication::setWindowIcon(tg::programIcon());
     context = std::make_unique<tg::AppContext>(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 

@@ -1,9 +1,11 @@
 #include "cli/settings_fields.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "fs/paths.h"
 #include "model/identifiers.h"
@@ -23,6 +25,9 @@ struct Field {
     // The rail and utility tweaks, which the writer leaves alone while the
     // game's version is not compatible.
     bool difficultyTweak = false;
+    ValueForm form = ValueForm::Number;
+    // Text and Entry: the text (or commodity) and the amount.
+    std::function<std::pair<std::string, long long>(const Record&)> parts = nullptr;
 };
 
 std::string quoted(std::string_view text) {
@@ -107,50 +112,59 @@ Field<Record> doubleField(std::string_view name, double Record::*member) {
 
 template <class Record>
 Field<Record> flagField(std::string_view name, bool Record::*member) {
-    return {name, [member](const Record& r) { return flagText(r.*member); },
-            [member](Record& r, std::string_view text) -> std::optional<std::string> {
-                const auto value = readFlag(text);
-                if (!value) {
-                    return quoted(text) + " is not true or false";
-                }
-                r.*member = *value;
-                return std::nullopt;
-            }};
+    Field<Record> field{name, [member](const Record& r) { return flagText(r.*member); },
+                        [member](Record& r, std::string_view text) -> std::optional<std::string> {
+                            const auto value = readFlag(text);
+                            if (!value) {
+                                return quoted(text) + " is not true or false";
+                            }
+                            r.*member = *value;
+                            return std::nullopt;
+                        }};
+    field.form = ValueForm::Flag;
+    return field;
 }
 
 // A business's commodity entry k (0 to 5): NAME:AMOUNT, or nothing to free it.
 Field<BusinessRecord> entryField(std::string_view name, int k) {
-    return {name,
-            [k](const BusinessRecord& r) {
-                const CommodityEntry& e = r.commodities[static_cast<std::size_t>(k)];
-                return e.commodity + ":" + formatInteger(e.amount);
-            },
-            [k](BusinessRecord& r, std::string_view text) -> std::optional<std::string> {
-                CommodityEntry& e = r.commodities[static_cast<std::size_t>(k)];
-                if (text.empty()) {
-                    e = CommodityEntry{};
-                    return std::nullopt;
-                }
-                const auto colon = text.find(':');
-                if (colon == std::string_view::npos) {
-                    return quoted(text) + " is not COMMODITY:AMOUNT (or empty to free the entry)";
-                }
-                const std::string_view commodity = text.substr(0, colon);
-                bool known = false;
-                for (const auto identifier : kCommodityIdentifiers) {
-                    known = known || identifier == commodity;
-                }
-                if (!known) {
-                    return quoted(commodity) + " is not a commodity identifier";
-                }
-                long long amount = 0;
-                if (auto refusal = readWhole(text.substr(colon + 1), 1, 100, amount)) {
-                    return "amount " + *refusal;
-                }
-                e.commodity = std::string(commodity);
-                e.amount = static_cast<std::int16_t>(amount);
+    Field<BusinessRecord> field{
+        name,
+        [k](const BusinessRecord& r) {
+            const CommodityEntry& e = r.commodities[static_cast<std::size_t>(k)];
+            return e.commodity + ":" + formatInteger(e.amount);
+        },
+        [k](BusinessRecord& r, std::string_view text) -> std::optional<std::string> {
+            CommodityEntry& e = r.commodities[static_cast<std::size_t>(k)];
+            if (text.empty()) {
+                e = CommodityEntry{};
                 return std::nullopt;
-            }};
+            }
+            const auto colon = text.find(':');
+            if (colon == std::string_view::npos) {
+                return quoted(text) + " is not COMMODITY:AMOUNT (or empty to free the entry)";
+            }
+            const std::string_view commodity = text.substr(0, colon);
+            bool known = false;
+            for (const auto identifier : kCommodityIdentifiers) {
+                known = known || identifier == commodity;
+            }
+            if (!known) {
+                return quoted(commodity) + " is not a commodity identifier";
+            }
+            long long amount = 0;
+            if (auto refusal = readWhole(text.substr(colon + 1), 1, 100, amount)) {
+                return "amount " + *refusal;
+            }
+            e.commodity = std::string(commodity);
+            e.amount = static_cast<std::int16_t>(amount);
+            return std::nullopt;
+        }};
+    field.form = ValueForm::Entry;
+    field.parts = [k](const BusinessRecord& r) {
+        const CommodityEntry& e = r.commodities[static_cast<std::size_t>(k)];
+        return std::pair<std::string, long long>(e.commodity, e.amount);
+    };
+    return field;
 }
 
 // A 16-bit business field that the editor offers as a list of numbers.
@@ -230,6 +244,10 @@ const std::vector<Field<CommodityRecord>>& commodityFields() {
              }
              return quoted(text) +
                     " is not MAINSHOPPING, ENTERTAINMENTSHOPPING or STAYOVERSHOPPING";
+         },
+         false, ValueForm::Text,
+         [](const CommodityRecord& r) {
+             return std::pair<std::string, long long>(r.membership, 0);
          }},
         doubleField("value", &CommodityRecord::value),
     };
@@ -261,11 +279,31 @@ const std::vector<Field<TweaksRecord>>& tweaksFields() {
 }
 
 template <class Record>
-void listRecord(std::string& out, std::string_view kind, const Record& record,
-                std::string_view code, const std::vector<Field<Record>>& fields) {
+void collectRecord(std::vector<Setting>& out, std::string_view kind, int slot, const Record& record,
+                   std::string_view code, const std::vector<Field<Record>>& fields) {
     for (const auto& field : fields) {
-        out.append(kind).append(" ").append(code).append(" ").append(field.name);
-        out.append(" ").append(field.show(record)).append("\n");
+        Setting setting;
+        setting.kind = kind;
+        setting.slot = slot;
+        setting.code = std::string(code);
+        setting.field = field.name;
+        setting.shown = field.show(record);
+        setting.form = field.form;
+        if (field.parts) {
+            auto [text, amount] = field.parts(record);
+            setting.text = std::move(text);
+            setting.amount = amount;
+        }
+        out.push_back(std::move(setting));
+    }
+}
+
+template <class Record, std::size_t N>
+void collectRecords(std::vector<Setting>& out, std::string_view kind,
+                    const std::array<Record, N>& records,
+                    const std::vector<Field<Record>>& fields) {
+    for (std::size_t i = 0; i < N; ++i) {
+        collectRecord(out, kind, static_cast<int>(i), records[i], records[i].code, fields);
     }
 }
 
@@ -354,18 +392,37 @@ std::vector<std::string> applyToRecords(std::array<Record, N>& records, std::str
 
 }  // namespace
 
+std::vector<Setting> settingsOf(const SettingsModel& model) {
+    std::vector<Setting> out;
+    collectRecords(out, "block", model.Blocks, blockFields());
+    collectRecords(out, "business", model.Businesses, businessFields());
+    collectRecords(out, "commodity", model.Commodities, commodityFields());
+    collectRecord(out, "tweaks", 0, model.Tweaks, kTweaksIdentifier, tweaksFields());
+    return out;
+}
+
 std::string listSettings(const SettingsModel& model) {
     std::string out;
-    for (const auto& record : model.Blocks) {
-        listRecord(out, "block", record, record.code, blockFields());
+    for (const Setting& s : settingsOf(model)) {
+        out.append(s.kind).append(" ").append(s.code).append(" ").append(s.field);
+        out.append(" ").append(s.shown).append("\n");
     }
-    for (const auto& record : model.Businesses) {
-        listRecord(out, "business", record, record.code, businessFields());
+    return out;
+}
+
+std::string diffSettings(const SettingsModel& before, const SettingsModel& after) {
+    const std::vector<Setting> old = settingsOf(before);
+    const std::vector<Setting> now = settingsOf(after);
+    std::string out;
+    // Both lists hold every slot and field in the same order.
+    for (std::size_t i = 0; i < old.size() && i < now.size(); ++i) {
+        if (old[i].shown == now[i].shown) {
+            continue;
+        }
+        const Setting& s = now[i];
+        out.append(s.kind).append(" ").append(s.code).append(" ").append(s.field);
+        out.append(" ").append(old[i].shown).append(" -> ").append(s.shown).append("\n");
     }
-    for (const auto& record : model.Commodities) {
-        listRecord(out, "commodity", record, record.code, commodityFields());
-    }
-    listRecord(out, "tweaks", model.Tweaks, kTweaksIdentifier, tweaksFields());
     return out;
 }
 

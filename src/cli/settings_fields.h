@@ -9,6 +9,25 @@
 
 namespace tg::cli {
 
+// How a setting's value reads in JSON: a number, true or false, a string, or
+// a business's commodity entry (an object of commodity and amount).
+enum class ValueForm { Number, Flag, Text, Entry };
+
+// One setting of one record, as `show` lists it.
+struct Setting {
+    std::string_view kind;   // block, business, commodity or tweaks
+    int slot = 0;            // the record's slot (0 for the tweaks)
+    std::string code;        // the record's code from the code tables, or Tweaks
+    std::string_view field;  // the field's name, commodity1 to commodity6 for entries
+    std::string shown;       // the value in the form `show` writes
+    ValueForm form = ValueForm::Number;
+    std::string text;      // Text: the text itself; Entry: the commodity
+    long long amount = 0;  // Entry: the amount
+};
+
+// Every setting of the loaded set in the order listSettings describes.
+std::vector<Setting> settingsOf(const SettingsModel& model);
+
 // Every setting of the loaded set, one line each: KIND CODE FIELD VALUE.
 // Kinds block, business, commodity, tweaks in that order; records in slot
 // order; fields in the records' field order (commodity1 to commodity6 for a
@@ -16,6 +35,11 @@ namespace tg::cli {
 // form, flags as true or false, an empty text as "", a commodity entry as
 // NAME:AMOUNT (a free one as :AMOUNT).
 std::string listSettings(const SettingsModel& model);
+
+// Every setting whose shown value differs between two loaded sets, one line
+// each, in the order of listSettings: KIND CODE FIELD BEFORE -> AFTER. Empty
+// when they agree.
+std::string diffSettings(const SettingsModel& before, const SettingsModel& after);
 
 // What `set` does to the model for one record: the working record of kind
 // KIND whose code is CODE takes each FIELD=VALUE of assignments, read as the

@@ -56,22 +56,29 @@ std::string withoutCharacter(std::string_view name, char c) {
     return out;
 }
 
-ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
-                             const std::string& name) {
+std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& parentFolder,
+                                         const std::string& name) {
     if (name.empty()) {
-        return refused(kApplicationTitle, kEmptyNameMessage);
+        return Notice{kApplicationTitle, std::string(kEmptyNameMessage)};
     }
     if (firstForbiddenCharacter(name)) {
-        return refused(kTitleTGEdit, kForbiddenNameMessage);
+        return Notice{kTitleTGEdit, std::string(kForbiddenNameMessage)};
     }
     if (name.front() == '.') {
-        return refused(kApplicationTitle, kDotNameMessage);
+        return Notice{kApplicationTitle, std::string(kDotNameMessage)};
+    }
+    if (ctx.fs.pathExists(withTrailingSeparator(parentFolder) + name)) {
+        return Notice{kApplicationTitle, std::string(kProjectExistsMessage)};
+    }
+    return std::nullopt;
+}
+
+ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
+                             const std::string& name) {
+    if (auto refusal = projectNameRefusal(ctx, parentFolder, name)) {
+        return {false, {std::move(*refusal)}};
     }
     const std::string parent = withTrailingSeparator(parentFolder);
-    if (ctx.fs.pathExists(parent + name)) {
-        return refused(kApplicationTitle, kProjectExistsMessage);
-    }
-
     const std::string folder = parent + name + kPathSeparator;
     if (auto error = ctx.fs.createFolder(folder)) {
         return failed(folderFailure(*error));

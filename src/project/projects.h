@@ -38,6 +38,12 @@ inline constexpr std::string_view kFreshMarkerText = "DO NOT DELETE THIS FILE.";
 std::optional<char> firstForbiddenCharacter(std::string_view name);
 std::string withoutCharacter(std::string_view name, char c);
 
+// The refusal of a new project's name inside parentFolder, in the order the
+// dialog checks: empty, a forbidden character, a leading dot, a file or
+// folder of that name already there. Nothing when the name can be used.
+std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& parentFolder,
+                                         const std::string& name);
+
 // The outcome of creating or opening a project: on success ProjectPath is set;
 // on failure it is unchanged and notices say why.
 struct ProjectOutcome {

@@ -74,6 +74,20 @@ Notices checkExistingConfig(AppContext& ctx) {
     return notices;
 }
 
+Notices readGameFolder(AppContext& ctx) {
+    std::string bytes;
+    if (auto error = ctx.fs.readFile(configPath(ctx), bytes)) {
+        return {readFailure(*error)};
+    }
+    const ConfigFile config = parseConfig(bytes);
+    if (config.gamePath.empty()) {
+        ctx.state.GamePath.clear();
+        return {Notice{kTitleTGEdit, configPath(ctx) + " names no Tollgrove folder"}};
+    }
+    ctx.state.GamePath = withTrailingSeparator(config.gamePath);
+    return {};
+}
+
 Notices completeFirstStart(AppContext& ctx) {
     Notices notices;
     ensureFolder(ctx, projectsFolder(ctx), notices);

@@ -33,6 +33,13 @@ bool configExists(AppContext& ctx);
 // folder that has gone missing and runs Fill_Backup.
 Notices checkExistingConfig(AppContext& ctx);
 
+// The game folder alone, for work outside the start-up check (the
+// command-line tool): reads GamePath from tgedit.cfg, given one trailing
+// separator, and writes nothing, so the start count is left as it is.
+// Notices: tgedit.cfg cannot be read, or names no game folder (GamePath is
+// then left empty).
+Notices readGameFolder(AppContext& ctx);
+
 // The first start, once the game-folder dialog has set GamePath: creates
 // Projects and Backup, runs Fill_Backup and writes tgedit.cfg last (count 1).
 // When a folder or a backup copy fails, tgedit.cfg is not written, so the

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 #include "fs/file_system.h"
 #include "fs/paths.h"
@@ -467,16 +468,16 @@ std::string_view keyOfLine(std::string_view line) {
     return {};
 }
 
-std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
-                                 SettingsModel& model) {
-    const std::string_view fileName = scriptFileOfKind(kind);
-    if (fileName.empty()) {
-        return std::nullopt;
-    }
-    const std::string path = projectPath + std::string(fileName);
+namespace {
+
+// The reading of one script, line by line. onFailure(lineNumber, reason) is
+// called for each line that cannot be read and returns whether to go on.
+template <typename OnFailure>
+FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsModel& model,
+                    OnFailure onFailure) {
     std::string bytes;
     if (auto error = fs.readFile(path, bytes)) {
-        return Notice{kApplicationTitle, "Cannot read " + path + ": " + error->reason};
+        return error;
     }
     const auto lines = splitLines(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -484,41 +485,113 @@ std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath,
             continue;
         }
         if (auto failure = interpretLine(lines[i], kind, model)) {
-            const auto lineNumber = static_cast<long long>(i + 1);
-            return Notice{kApplicationTitle,
-                          path + ", line " + formatInteger(lineNumber) + ": " + *failure};
+            if (!onFailure(i + 1, *failure)) {
+                break;
+            }
         }
     }
     return std::nullopt;
 }
 
-Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState& state) {
-    Notices notices;
+// Each kind's code tables (the tweaks have none: their one record is named
+// Tweaks), read into the loaded set.
+void readCodeTablesOf(FileSystem& fs, const std::string& appPath, int kind, SettingsModel& model,
+                      Notices& notices) {
     auto collect = [&notices](std::optional<Notice> notice) {
         if (notice) {
             notices.push_back(std::move(*notice));
         }
     };
+    switch (kind) {
+        case kReadBlocks:
+            collect(readCodeTable(fs, appPath, "blk_code.txt", kBlockCount, model));
+            collect(readCodeTable(fs, appPath, "blk_usa.txt", kBlockCount, model));
+            break;
+        case kReadBusinesses:
+            collect(readCodeTable(fs, appPath, "biz_code.txt", kBusinessCount, model));
+            collect(readCodeTable(fs, appPath, "biz_usa.txt", kBusinessCount, model));
+            break;
+        case kReadTweaks:
+            model.Tweaks.code = std::string(kTweaksIdentifier);
+            break;
+        case kReadCommodities:
+            collect(readCodeTable(fs, appPath, "com_code.txt", kCommodityCount, model));
+            collect(readCodeTable(fs, appPath, "com_usa.txt", kCommodityCount, model));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                 SettingsModel& model) {
+    const std::string_view fileName = scriptFileOfKind(kind);
+    if (fileName.empty()) {
+        return std::nullopt;
+    }
+    const std::string path = projectPath + std::string(fileName);
+    std::optional<Notice> stop;
+    const FsStatus error =
+        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
+            stop = Notice{kApplicationTitle, path + ", line " +
+                                                 formatInteger(static_cast<long long>(lineNumber)) +
+                                                 ": " + reason};
+            return false;
+        });
+    if (error) {
+        return Notice{kApplicationTitle, "Cannot read " + path + ": " + error->reason};
+    }
+    return stop;
+}
+
+std::vector<ScriptProblem> checkScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                       SettingsModel& model) {
+    const std::string_view fileName = scriptFileOfKind(kind);
+    if (fileName.empty()) {
+        return {};
+    }
+    const std::string path = projectPath + std::string(fileName);
+    std::vector<ScriptProblem> problems;
+    const FsStatus error =
+        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
+            problems.push_back({path, lineNumber, reason});
+            return true;
+        });
+    if (error) {
+        problems.push_back({path, 0, error->reason});
+    }
+    return problems;
+}
+
+ProjectCheck checkProjectScripts(FileSystem& fs, const std::string& appPath,
+                                 const std::string& projectPath) {
+    ProjectCheck check;
+    SettingsModel model;
+    for (int kind : {kReadBlocks, kReadBusinesses, kReadTweaks, kReadCommodities}) {
+        readCodeTablesOf(fs, appPath, kind, model, check.tableNotices);
+    }
+    // The scripts in the order of their files; each kind's lines are matched
+    // against its own tables only, so the order does not change what is found.
+    for (int kind : {kReadBlocks, kReadBusinesses, kReadCommodities, kReadTweaks}) {
+        auto problems = checkScript(fs, projectPath, kind, model);
+        check.problems.insert(check.problems.end(), std::make_move_iterator(problems.begin()),
+                              std::make_move_iterator(problems.end()));
+    }
+    return check;
+}
+
+Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState& state) {
+    Notices notices;
     SettingsModel& model = state.model;
-    const std::string& project = state.ProjectPath;
-
     state.clearModel();
-
-    collect(readCodeTable(fs, appPath, "blk_code.txt", kBlockCount, model));
-    collect(readCodeTable(fs, appPath, "blk_usa.txt", kBlockCount, model));
-    collect(readScript(fs, project, kReadBlocks, model));
-
-    collect(readCodeTable(fs, appPath, "biz_code.txt", kBusinessCount, model));
-    collect(readCodeTable(fs, appPath, "biz_usa.txt", kBusinessCount, model));
-    collect(readScript(fs, project, kReadBusinesses, model));
-
-    model.Tweaks.code = std::string(kTweaksIdentifier);
-    collect(readScript(fs, project, kReadTweaks, model));
-
-    collect(readCodeTable(fs, appPath, "com_code.txt", kCommodityCount, model));
-    collect(readCodeTable(fs, appPath, "com_usa.txt", kCommodityCount, model));
-    collect(readScript(fs, project, kReadCommodities, model));
-
+    for (int kind : {kReadBlocks, kReadBusinesses, kReadTweaks, kReadCommodities}) {
+        readCodeTablesOf(fs, appPath, kind, model, notices);
+        if (auto notice = readScript(fs, state.ProjectPath, kind, model)) {
+            notices.push_back(std::move(*notice));
+        }
+    }
     model.copyLoadedToWorking();
     return notices;
 }

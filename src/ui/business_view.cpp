@@ -1,24 +1,487 @@
 #include "ui/business_view.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
 
+#include "model/identifiers.h"
 #include "project/app_context.h"
+#include "scripts/numbers.h"
+#include "ui/field_reading.h"
+#include "ui/message_box.h"
 
 namespace tg {
 
-// Placeholder until the business editor lands.
+std::int16_t CommodityIndexOf(std::string_view identifier) {
+    for (std::size_t i = 0; i < kCommodityIdentifiers.size(); ++i) {
+        if (kCommodityIdentifiers[i] == identifier) {
+            return static_cast<std::int16_t>(i);
+        }
+    }
+    return static_cast<std::int16_t>(kCommodityCount);
+}
+
+std::string CommodityCodeAt(int position) {
+    if (position < 0 || position >= kCommodityCount) {
+        return {};
+    }
+    return std::string(kCommodityIdentifiers[static_cast<std::size_t>(position)]);
+}
+
+namespace {
+
+constexpr int kAmountLength = 3;
+// Width of every value box and number list, so that they line up.
+constexpr int kValueWidth = 96;
+constexpr int kMaxAmount = 100;
+
+// Items of the number lists: the first and last number offered.
+constexpr int kFirstArea = 1;
+constexpr int kLastArea = 49;
+constexpr int kFirstSides = 1;
+constexpr int kLastSides = 7;
+constexpr int kFirstHour = 0;
+constexpr int kLastHour = 23;
+
+// Marks an item added only to show a stored value that has no item of its
+// own, so that a Set stores that value again instead of 0.
+constexpr int kExtraItemRole = Qt::UserRole + 1;
+
+void removeExtraItems(QComboBox* list) {
+    for (int i = list->count() - 1; i >= 0; --i) {
+        if (list->itemData(i, kExtraItemRole).toBool()) {
+            list->removeItem(i);
+        }
+    }
+}
+
+// Chooses the item for value in a list whose items are the numbers first to
+// last; any other value is shown as one extra item holding it.
+void showNumberItem(QComboBox* list, int first, int last, int value) {
+    removeExtraItems(list);
+    const int index = value - first;
+    if (value >= first && value <= last && index < list->count()) {
+        list->setCurrentIndex(index);
+        return;
+    }
+    list->addItem(toQString(formatInteger(value)));
+    list->setItemData(list->count() - 1, true, kExtraItemRole);
+    list->setCurrentIndex(list->count() - 1);
+}
+
+// Adds items without choosing one: a list keeps showing what it showed (or
+// nothing) and no change notification fires.
+void addItemsQuietly(QComboBox* list, const QStringList& items) {
+    const QSignalBlocker blocker(list);
+    const int current = list->currentIndex();
+    removeExtraItems(list);
+    list->addItems(items);
+    list->setCurrentIndex(current < list->count() ? current : -1);
+}
+
+QStringList numberItems(int first, int last) {
+    QStringList items;
+    for (int i = first; i <= last; ++i) {
+        items.append(toQString(formatInteger(i)));
+    }
+    return items;
+}
+
+QString fixed2(double value) {
+    return toQString(formatFixed(value, 2));
+}
+QString plain(long long value) {
+    return toQString(formatInteger(value));
+}
+
+QLineEdit* numberBox(const QString& name, const QString& tip, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    box->setFixedWidth(kValueWidth);
+    return box;
+}
+
+QComboBox* pickList(const QString& name, const QString& tip, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setToolTip(tip);
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    list->setFixedWidth(kValueWidth);
+    return list;
+}
+
+// A group of labelled rows; each label is its field's buddy.
+QGroupBox* formGroup(const QString& title, std::initializer_list<std::pair<QString, QWidget*>> rows,
+                     QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (const auto& [caption, field] : rows) {
+        field->setParent(group);
+        auto* label = new QLabel(caption, group);
+        label->setBuddy(field);
+        form->addRow(label, field);
+    }
+    return group;
+}
+
+// Gives the caption labels of groups standing in one column the same width,
+// so that their boxes line up.
+void alignLabels(std::initializer_list<QGroupBox*> column) {
+    int widest = 0;
+    QList<QLabel*> labels;
+    for (QGroupBox* group : column) {
+        for (QLabel* label : group->findChildren<QLabel*>()) {
+            labels.append(label);
+            widest = std::max(widest, label->sizeHint().width());
+        }
+    }
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(widest);
+    }
+}
+
+}  // namespace
+
 BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
     lst_BusinessName = new QListWidget(this);
+    setObjectName(QStringLiteral("frame_business"));
+    lst_BusinessName->setObjectName(QStringLiteral("lst_BusinessName"));
+    lst_BusinessName->setMinimumWidth(190);
+
+    frame_BusinessProperties = new QGroupBox(QStringLiteral("Business Properties"), this);
+    frame_BusinessProperties->setObjectName(QStringLiteral("frame_BusinessProperties"));
+    QWidget* frame = frame_BusinessProperties;
+
+    txt_BusinessElectricalNeed = numberBox(QStringLiteral("txt_BusinessElectricalNeed"),
+                                           QStringLiteral("Electrical Need"), frame);
+    txt_BusinessGasNeed =
+        numberBox(QStringLiteral("txt_BusinessGasNeed"), QStringLiteral("Gas Need"), frame);
+    txt_BusinessTelecomNeed =
+        numberBox(QStringLiteral("txt_BusinessTelecomNeed"), QStringLiteral("Telecom Need"), frame);
+    txt_BusinessWaterNeed =
+        numberBox(QStringLiteral("txt_BusinessWaterNeed"), QStringLiteral("Water Need"), frame);
+
+    txt_BusinessDensity =
+        numberBox(QStringLiteral("txt_BusinessDensity"), QStringLiteral("Density"), frame);
+    txt_BusinessMinHeight = numberBox(QStringLiteral("txt_BusinessMinHeight"),
+                                      QStringLiteral("Minimum Number of Stories"), frame);
+    txt_BusinessMaxHeight = numberBox(QStringLiteral("txt_BusinessMaxHeight"),
+                                      QStringLiteral("Maximum Number of Stories"), frame);
+    cmb_BusinessMinArea =
+        pickList(QStringLiteral("cmb_BusinessMinArea"), QStringLiteral("Minimum Area"), frame);
+    cmb_BusinessMaxArea =
+        pickList(QStringLiteral("cmb_BusinessMaxArea"), QStringLiteral("Maximum Area"), frame);
+    cmb_BusinessMaxSides = pickList(QStringLiteral("cmb_BusinessMaxSides"),
+                                    QStringLiteral("Maximum Number of Sides"), frame);
+
+    txt_BusinessFootPrintBand =
+        numberBox(QStringLiteral("txt_BusinessFootPrintBand"), QString(), frame);
+    txt_BusinessRefurbishCost = numberBox(QStringLiteral("txt_BusinessRefurbishCost"),
+                                          QStringLiteral("Refurbish Cost"), frame);
+    txt_BusinessStockCapacity = numberBox(QStringLiteral("txt_BusinessStockCapacity"),
+                                          QStringLiteral("Stock Capcity"), frame);
+
+    txt_BusinessTimeInStore = numberBox(QStringLiteral("txt_BusinessTimeInStore"),
+                                        QStringLiteral("Time In Store"), frame);
+    cmb_BusinessOpeningTime = pickList(QStringLiteral("cmb_BusinessOpeningTime"),
+                                       QStringLiteral("Opening Time (Hour)"), frame);
+    cmb_BusinessClosingTime = pickList(QStringLiteral("cmb_BusinessClosingTime"),
+                                       QStringLiteral("Closing Time (Hour)"), frame);
+
+    QGroupBox* needs = formGroup(QStringLiteral("Needs"),
+                                 {{QStringLiteral("Electrical"), txt_BusinessElectricalNeed},
+                                  {QStringLiteral("Gas"), txt_BusinessGasNeed},
+                                  {QStringLiteral("Telecom"), txt_BusinessTelecomNeed},
+                                  {QStringLiteral("Water"), txt_BusinessWaterNeed}},
+                                 frame);
+    QGroupBox* size = formGroup(QStringLiteral("Size"),
+                                {{QStringLiteral("Density"), txt_BusinessDensity},
+                                 {QStringLiteral("Min. Height"), txt_BusinessMinHeight},
+                                 {QStringLiteral("Max. Height"), txt_BusinessMaxHeight},
+                                 {QStringLiteral("Min. Area"), cmb_BusinessMinArea},
+                                 {QStringLiteral("Max. Area"), cmb_BusinessMaxArea},
+                                 {QStringLiteral("Max. Sides"), cmb_BusinessMaxSides}},
+                                frame);
+    QGroupBox* misc = formGroup(QStringLiteral("Misc"),
+                                {{QStringLiteral("FootPrintBand"), txt_BusinessFootPrintBand},
+                                 {QStringLiteral("Refurb Cost"), txt_BusinessRefurbishCost},
+                                 {QStringLiteral("Stock Cap."), txt_BusinessStockCapacity}},
+                                frame);
+    QGroupBox* time = formGroup(QStringLiteral("Time"),
+                                {{QStringLiteral("In Store"), txt_BusinessTimeInStore},
+                                 {QStringLiteral("Opening"), cmb_BusinessOpeningTime},
+                                 {QStringLiteral("Closing"), cmb_BusinessClosingTime}},
+                                frame);
+
+    // Commodities: two columns of three slots, each label, list, amount.
+    auto* commodities = new QGroupBox(QStringLiteral("Commodities"), frame);
+    auto* slotGrid = new QGridLayout(commodities);
+    slotGrid->setColumnStretch(1, 1);
+    slotGrid->setColumnStretch(5, 1);
+    slotGrid->setColumnMinimumWidth(3, 12);
+    for (int k = 0; k < kCommodityEntries; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        auto* list = pickList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
+                              QStringLiteral("Commodity %1").arg(k + 1), commodities);
+        list->setMaxVisibleItems(17);
+        list->setMinimumWidth(150);
+        list->setMaximumWidth(QWIDGETSIZE_MAX);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* amount = new QLineEdit(commodities);
+        amount->setObjectName(QStringLiteral("txt_BusinessCommodities_%1").arg(k));
+        amount->setMaxLength(kAmountLength);
+        amount->setFixedWidth(amount->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+        amount->setAlignment(Qt::AlignRight);
+        auto* label = new QLabel(QString::number(k + 1), commodities);
+        label->setBuddy(list);
+        const int row = k % 3;
+        const int column = k < 3 ? 0 : 4;
+        slotGrid->addWidget(label, row, column);
+        slotGrid->addWidget(list, row, column + 1);
+        slotGrid->addWidget(amount, row, column + 2);
+        cmb_BusinessCommodities[i] = list;
+        txt_BusinessCommodities[i] = amount;
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, k](int) { cmb_BusinessCommodities_Click(k); });
+        connect(amount, &QLineEdit::textChanged, this,
+                [this, k](const QString&) { txt_BusinessCommodities_Change(k); });
+    }
+
+    cmd_BusinessSet = new QPushButton(QStringLiteral("&Set"), frame);
+    cmd_BusinessReset = new QPushButton(QStringLiteral("&Reset"), frame);
+    lbl_BusinessHelp = new QLabel(
+        QStringLiteral("To edit the properties for a business select the business from the list "
+                       "and make any changes in the boxes.  To save the changes click the \"Set\" "
+                       "button before editing another business.  To return to the default "
+                       "business settings click the \"Reset\" button."),
+        frame);
+    lbl_BusinessHelp->setWordWrap(true);
+    cmd_BusinessSet->setObjectName(QStringLiteral("cmd_BusinessSet"));
+    cmd_BusinessReset->setObjectName(QStringLiteral("cmd_BusinessReset"));
+    lbl_BusinessHelp->setObjectName(QStringLiteral("lbl_BusinessHelp"));
+
+    auto* groups = new QGridLayout;
+    groups->addWidget(needs, 0, 0);
+    groups->addWidget(size, 0, 1);
+    groups->addWidget(misc, 1, 0);
+    groups->addWidget(time, 1, 1);
+    groups->addWidget(commodities, 2, 0, 1, 2);
+    groups->setColumnStretch(0, 1);
+    groups->setColumnStretch(1, 1);
+    alignLabels({needs, misc});
+    alignLabels({size, time});
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmd_BusinessSet);
+    buttons->addWidget(cmd_BusinessReset);
+
+    auto* inner = new QVBoxLayout(frame_BusinessProperties);
+    inner->addLayout(groups);
+    inner->addLayout(buttons);
+    inner->addWidget(lbl_BusinessHelp);
+    inner->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lst_BusinessName);
+    layout->addWidget(frame_BusinessProperties, 1);
+
+    // Tab order follows the groups as they stand: needs, size, misc, time,
+    // then the slots in number order, then the buttons.
+    const QList<QWidget*> order = {
+        lst_BusinessName,          txt_BusinessElectricalNeed, txt_BusinessGasNeed,
+        txt_BusinessTelecomNeed,   txt_BusinessWaterNeed,      txt_BusinessDensity,
+        txt_BusinessMinHeight,     txt_BusinessMaxHeight,      cmb_BusinessMinArea,
+        cmb_BusinessMaxArea,       cmb_BusinessMaxSides,       txt_BusinessFootPrintBand,
+        txt_BusinessRefurbishCost, txt_BusinessStockCapacity,  txt_BusinessTimeInStore,
+        cmb_BusinessOpeningTime,   cmb_BusinessClosingTime};
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    for (QWidget* widget : order) {
+        chain(widget);
+    }
+    for (std::size_t i = 0; i < kCommodityEntries; ++i) {
+        chain(cmb_BusinessCommodities[i]);
+        chain(txt_BusinessCommodities[i]);
+    }
+    chain(cmd_BusinessSet);
+    chain(cmd_BusinessReset);
+
+    connect(lst_BusinessName, &QListWidget::currentRowChanged, this,
+            [this](int) { lst_BusinessName_Click(); });
+    connect(cmd_BusinessSet, &QPushButton::clicked, this, &BusinessView::cmd_BusinessSet_Click);
+    connect(cmd_BusinessReset, &QPushButton::clicked, this, &BusinessView::cmd_BusinessReset_Click);
 }
 
 void BusinessView::fillNames() {
     lst_BusinessName->clear();
     for (const auto& business : ctx_.state.model.Businesses) {
-        lst_BusinessName->addItem(QString::fromStdString(business.displayName));
+        lst_BusinessName->addItem(toQString(business.displayName));
     }
 }
 
-void BusinessView::FillLists() {}
+void BusinessView::FillLists() {
+    const QStringList areas = numberItems(kFirstArea, kLastArea);
+    addItemsQuietly(cmb_BusinessMinArea, areas);
+    addItemsQuietly(cmb_BusinessMaxArea, areas);
+    addItemsQuietly(cmb_BusinessMaxSides, numberItems(kFirstSides, kLastSides));
+    addItemsQuietly(cmb_BusinessClosingTime, numberItems(kFirstHour, kLastHour));
+
+    QStringList commodityNames;
+    for (const auto& commodity : ctx_.state.model.EditCommodities) {
+        commodityNames.append(toQString(commodity.displayName));
+    }
+    commodityNames.append(QStringLiteral("None"));
+    for (QComboBox* list : cmb_BusinessCommodities) {
+        addItemsQuietly(list, commodityNames);
+    }
+
+    addItemsQuietly(cmb_BusinessOpeningTime,
+                    {QStringLiteral("9"), QStringLiteral("18"), QStringLiteral("0")});
+}
+
+int BusinessView::selectedBusiness() const {
+    const int row = lst_BusinessName->currentRow();
+    return row >= 0 && row < kBusinessCount ? row : -1;
+}
+
+void BusinessView::lst_BusinessName_Click() {
+    const int s = selectedBusiness();
+    if (s < 0) {
+        return;
+    }
+    // A copy: the slot rules below fire while the record is being shown.
+    const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
+
+    showInBox(txt_BusinessDensity, fixed2(r.density));
+    showInBox(txt_BusinessMinHeight, plain(r.minheight));
+    showInBox(txt_BusinessMaxHeight, plain(r.maxheight));
+    showNumberItem(cmb_BusinessMaxSides, kFirstSides, kLastSides, r.maxside);
+    showNumberItem(cmb_BusinessMinArea, kFirstArea, kLastArea, r.minarea);
+    showNumberItem(cmb_BusinessMaxArea, kFirstArea, kLastArea, r.maxarea);
+    showInBox(txt_BusinessTimeInStore, fixed2(r.timeinstore));
+    cmb_BusinessOpeningTime->setCurrentIndex(r.openingtime == 9 ? 0 : r.openingtime == 18 ? 1 : 2);
+    showNumberItem(cmb_BusinessClosingTime, kFirstHour, kLastHour, r.closingtime);
+    showInBox(txt_BusinessFootPrintBand, plain(r.footprintband));
+    showInBox(txt_BusinessRefurbishCost, plain(r.refurbcost));
+    showInBox(txt_BusinessStockCapacity, plain(r.stockcapacity));
+    showInBox(txt_BusinessElectricalNeed, fixed2(r.electricalneed));
+    showInBox(txt_BusinessGasNeed, fixed2(r.gasneed));
+    showInBox(txt_BusinessTelecomNeed, fixed2(r.telecomneed));
+    showInBox(txt_BusinessWaterNeed, fixed2(r.waterneed));
+
+    for (std::size_t k = 0; k < kCommodityEntries; ++k) {
+        cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));
+        showInBox(txt_BusinessCommodities[k], plain(r.commodities[k].amount), kAmountLength);
+    }
+
+    const QString name = toQString(r.displayName);
+    cmd_BusinessSet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));
+    cmd_BusinessReset->setToolTip(QStringLiteral("Reset ") + name + QStringLiteral(" properties."));
+}
+
+void BusinessView::cmd_BusinessSet_Click() {
+    const int s = selectedBusiness();
+    if (s < 0) {
+        return;
+    }
+    // Everything is read first; a number that does not fit its field leaves
+    // the whole record (and the flags) as they were.
+    BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
+    FieldReader read;
+    r.density = read.number(txt_BusinessDensity->text(), QStringLiteral("Density"));
+    r.minheight = read.int16(txt_BusinessMinHeight->text(), QStringLiteral("Min. Height"));
+    r.maxheight = read.int16(txt_BusinessMaxHeight->text(), QStringLiteral("Max. Height"));
+    r.maxside = read.int16(cmb_BusinessMaxSides->currentText(), QStringLiteral("Max. Sides"));
+    r.minarea = read.int16(cmb_BusinessMinArea->currentText(), QStringLiteral("Min. Area"));
+    r.maxarea = read.int16(cmb_BusinessMaxArea->currentText(), QStringLiteral("Max. Area"));
+    r.timeinstore = read.number(txt_BusinessTimeInStore->text(), QStringLiteral("In Store"));
+    r.openingtime = read.int16(cmb_BusinessOpeningTime->currentText(), QStringLiteral("Opening"));
+    r.closingtime = read.int16(cmb_BusinessClosingTime->currentText(), QStringLiteral("Closing"));
+    r.footprintband =
+        read.int16(txt_BusinessFootPrintBand->text(), QStringLiteral("FootPrintBand"));
+    r.refurbcost = read.int16(txt_BusinessRefurbishCost->text(), QStringLiteral("Refurb Cost"));
+    r.stockcapacity = read.int16(txt_BusinessStockCapacity->text(), QStringLiteral("Stock Cap."));
+    r.electricalneed =
+        read.number(txt_BusinessElectricalNeed->text(), QStringLiteral("Electrical"));
+    r.gasneed = read.number(txt_BusinessGasNeed->text(), QStringLiteral("Gas"));
+    r.telecomneed = read.number(txt_BusinessTelecomNeed->text(), QStringLiteral("Telecom"));
+    r.waterneed = read.number(txt_BusinessWaterNeed->text(), QStringLiteral("Water"));
+    for (std::size_t k = 0; k < kCommodityEntries; ++k) {
+        r.commodities[k].commodity = CommodityCodeAt(cmb_BusinessCommodities[k]->currentIndex());
+        r.commodities[k].amount = read.int16(txt_BusinessCommodities[k]->text(),
+                                             QStringLiteral("Amount of commodity %1").arg(k + 1));
+    }
+    if (!read.ok()) {
+        boxes_.show(window(), QStringLiteral("TG Edit"), read.refusal(), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    ctx_.state.bBusinessHasChanged = true;
+    ctx_.state.bDataHasChanged = true;
+    r.changed = true;
+    ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)] = r;
+}
+
+void BusinessView::cmd_BusinessReset_Click() {
+    const int s = selectedBusiness();
+    if (s < 0) {
+        return;
+    }
+    ctx_.state.bBusinessHasChanged = true;
+    ctx_.state.bDataHasChanged = true;
+    ctx_.state.model.resetBusiness(s);
+    lst_BusinessName_Click();
+}
+
+void BusinessView::cmb_BusinessCommodities_Click(int k) {
+    if (k < 0 || k >= kCommodityEntries) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(k);
+    const int shown = cmb_BusinessCommodities[i]->currentIndex();
+    if (shown == kNoneItem) {
+        showInBox(txt_BusinessCommodities[i], QStringLiteral("0"), kAmountLength);
+    } else if (shown >= 0) {
+        showInBox(txt_BusinessCommodities[i], QStringLiteral("100"), kAmountLength);
+    }
+}
+
+void BusinessView::txt_BusinessCommodities_Change(int k) {
+    if (k < 0 || k >= kCommodityEntries) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(k);
+    QLineEdit* box = txt_BusinessCommodities[i];
+    QComboBox* list = cmb_BusinessCommodities[i];
+    const double v = readNumber(box->text().toStdString());
+    if (v > kMaxAmount) {
+        showInBox(box, QStringLiteral("100"), kAmountLength);
+    } else if (v < 1) {
+        list->setCurrentIndex(kNoneItem);
+    }
+    if (readNumber(box->text().toStdString()) > 0 && list->currentIndex() == kNoneItem) {
+        showInBox(box, QStringLiteral("0"), kAmountLength);
+    }
+}
 
 }  // namespace tg

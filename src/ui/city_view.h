@@ -2,7 +2,12 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace tg {
 
@@ -27,9 +32,44 @@ public:
     // bVersionCompatible is false.
     void ShowCityTweaks();
 
+    // City tweaks
+    QGroupBox* frame_city_misc = nullptr;
+    QComboBox* cmb_CityOwnable = nullptr;
+    QComboBox* cmb_DaysOff = nullptr;
+    QLineEdit* txt_Years = nullptr;
+    QLineEdit* txt_Lease = nullptr;
+    QGroupBox* frame_city_railroad = nullptr;
+    QLineEdit* txt_multiE = nullptr;
+    QLineEdit* txt_multiM = nullptr;
+    QLineEdit* txt_multiH = nullptr;
+    QLineEdit* txt_freightE = nullptr;
+    QLineEdit* txt_freightM = nullptr;
+    QLineEdit* txt_freightH = nullptr;
+    QPushButton* cmd_CitySet = nullptr;
+    QPushButton* cmd_cityReset = nullptr;
+    QLabel* lbl_CityHelp = nullptr;
+
+    // Commodities
+    QGroupBox* frame_commodity = nullptr;
     QListWidget* lst_CommodityName = nullptr;
+    QLineEdit* txt_Markup = nullptr;
+    QLineEdit* txt_Value = nullptr;
+    QComboBox* cmb_CommodityMembership = nullptr;
+    QPushButton* cmd_CommoditySet = nullptr;
+    QPushButton* cmd_CommodityReset = nullptr;
+    QLabel* lbl_CommodityHelp = nullptr;
+
+public slots:
+    void cmd_CitySet_Click();
+    void cmd_cityReset_Click();
+    // Shows the commodity of the selected row.
+    void lst_CommodityName_Click();
+    void cmd_CommoditySet_Click();
+    void cmd_CommodityReset_Click();
 
 private:
+    int selectedCommodity() const;
+
     AppContext& ctx_;
     MessageBoxService& boxes_;
 };

@@ -370,18 +370,71 @@ TEST_F(CliAppFolder, RailAndUtilityTweaksAreWrittenForAnyOtherGame) {
 
 // --- the command line itself ---------------------------------------------------------
 
-TEST(CliCommandLine, HelpAndWrongCommands) {
+TEST(CliCommandLine, HelpForTheToolAndForEachCommand) {
     const auto help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("usage: tgedit-cli show PROJECT_DIR", 0), 0u) << help.out;
-
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"list", "x"}, {"show"}, {"show", "a", "b"}, {"set", "x", "block", "ZOO"}}) {
-        const auto wrong = cli(args);
-        EXPECT_EQ(wrong.exitCode, 2) << args.size();
-        EXPECT_NE(wrong.err.find("usage:"), std::string::npos);
-        EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(help.out.rfind("usage: tgedit-cli COMMAND", 0), 0u) << help.out;
+    EXPECT_EQ(cli({"help"}).out, help.out);
+    EXPECT_EQ(cli({"-h"}).out, help.out);
+    for (const char* command : {"show", "set", "diff", "check", "new", "import", "backup"}) {
+        EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+        const auto one = cli({"help", command});
+        EXPECT_EQ(one.exitCode, 0) << command;
+        EXPECT_EQ(one.out.rfind(std::string("usage: tgedit-cli ") + command, 0), 0u) << one.out;
+        EXPECT_NE(one.out.find("Exit status: 0"), std::string::npos) << command;
+        EXPECT_EQ(one.err, "");
+        // Help wins over anything else on the line, and nothing is done.
+        const auto asOption = cli({command, "--help", "/nowhere"});
+        EXPECT_EQ(asOption.exitCode, 0) << command;
+        EXPECT_EQ(asOption.out, one.out) << command;
     }
+    EXPECT_NE(cli({"help", "diff"}).out.find("OLD is the value in Backup"), std::string::npos);
+}
+
+TEST(CliCommandLine, WrongUseIsRefusedWithTheUsage) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"list", "x"},
+        {"help", "list"},
+        {"show"},
+        {"show", "a", "b"},
+        {"show", "--yes", "a"},  // an option of another command
+        {"show", ""},
+        {"set", "x", "block", "ZOO"},
+        {"diff"},
+        {"diff", "a", "b", "c"},
+        {"check"},
+        {"new"},
+        {"new", "a", "--in"},
+        {"new", "a", "--in", "x", "--in", "y"},
+        {"import"},
+        {"import", "--yes"},
+        {"backup", "x"},
+        {"backup", "--force"},
+    };
+    for (const auto& args : wrong) {
+        const auto refused = cli(args);
+        const std::string what = args.empty() ? "(nothing)" : args[0];
+        EXPECT_EQ(refused.exitCode, 2) << what << " " << args.size();
+        EXPECT_EQ(refused.out, "") << what;
+        EXPECT_EQ(refused.err.rfind("tgedit-cli: ", 0), 0u) << refused.err;
+        EXPECT_NE(refused.err.find("usage: tgedit-cli"), std::string::npos) << refused.err;
+    }
+    // The usage shown is the command's own.
+    EXPECT_NE(cli({"diff"}).err.find("usage: tgedit-cli diff PROJECT_DIR [OTHER_DIR]"),
+              std::string::npos);
+}
+
+TEST_F(CliProject, OptionsMayStandAnywhereAndDashDashEndsThem) {
+    const auto after = cli({"show", dir(), "--json"});
+    const auto before = cli({"show", "--json", dir()});
+    EXPECT_EQ(after.exitCode, 0);
+    EXPECT_EQ(after.out, before.out);
+    EXPECT_EQ(after.out.front(), '{');
+    // After "--" a folder may begin with a dash.
+    const auto dashed = cli({"show", "--", "-x"});
+    EXPECT_EQ(dashed.exitCode, 1);
+    EXPECT_NE(dashed.err.find("-x/blocksettings.lua"), std::string::npos) << dashed.err;
 }
 
 }  // namespace

@@ -258,5 +258,24 @@ TEST(ProjectName, CleanedOneKindOfCharacterAtATimeInTestOrder) {
     EXPECT_EQ(passes, 3);
 }
 
+TEST(ProjectName, RefusalComesInTheDialogsOrderAndCreatesNothing) {
+    TempDir root;
+    const std::string app = makeAppFolder(root, true);
+    stdfs::create_directory(app + "Projects/Taken");
+    AppContext ctx(app);
+    const std::string parent = app + "Projects";  // without its separator
+
+    EXPECT_FALSE(projectNameRefusal(ctx, parent, "Fresh"));
+    const auto text = [&](const std::string& name) {
+        const auto refusal = projectNameRefusal(ctx, parent, name);
+        return refusal ? refusal->text : std::string("(none)");
+    };
+    EXPECT_EQ(text(""), kEmptyNameMessage);
+    EXPECT_EQ(text("./Taken"), kForbiddenNameMessage);  // before the dot and the name
+    EXPECT_EQ(text(".Taken"), kDotNameMessage);         // before the name
+    EXPECT_EQ(text("taken"), kProjectExistsMessage);
+    EXPECT_EQ(test::listFolder(app + "Projects"), "Taken\n");
+}
+
 }  // namespace
 }  // namespace tg

@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "fs/file_system.h"
 #include "model/editor_state.h"
 #include "model/identifiers.h"
+#include "scripts/code_tables.h"
 #include "scripts/script_files.h"
 #include "scripts/script_reader.h"
 #include "test_support.h"
@@ -708,6 +710,78 @@ TEST_F(ReaderTest, UnknownKindReadsNothing) {
     EXPECT_FALSE(readScript(realFileSystem(), project.path(), 4, model));
     EXPECT_FALSE(readScript(realFileSystem(), project.path(), -1, model));
     EXPECT_EQ(model.Blocks, SettingsModel{}.Blocks);
+}
+
+// --- the check: every line the reading would stop at -----------------------
+
+TEST_F(ReaderTest, CheckGoesOnPastEachFailingLineAndKeepsTheLaterValues) {
+    writeScripts("", "", "", "");
+    writeBytes(project / "blocksettings.lua",
+               "Block[ZOO].value = 5;\r\n"
+               "Block[AIRPORT].value = 100\r\n"   // no ";"
+               "-- Block[MARINA].value = x;\r\n"  // a comment is passed over
+               "Block[MARINA].value = x;\r\n"
+               "\r\n"
+               "Block[DOCK_1].value = 40000;\r\n"
+               "Block[DOCK_2].value = 3;\r\n");
+    SettingsModel model;
+    readCodeTable(realFileSystem(), app.path(), "blk_code.txt", kBlockCount, model);
+
+    const auto problems = checkScript(realFileSystem(), project.path(), kReadBlocks, model);
+    const std::string path = project / "blocksettings.lua";
+    const std::vector<ScriptProblem> expected = {
+        {path, 2, "no \";\" after the key \"value\"."},
+        {path, 4, "the value \"x\" is not a number."},
+        {path, 6, "the value 40000 is out of range."},
+    };
+    EXPECT_EQ(problems, expected);
+    EXPECT_EQ(model.Blocks[kZoo].value, 5);
+    EXPECT_EQ(model.Blocks[39].value, 3);  // read although earlier lines failed
+
+    // The load itself still stops at the first of them.
+    const Notices notices = load();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text,
+              failureAt("blocksettings.lua", 2, "no \";\" after the key \"value\"."));
+    EXPECT_EQ(block(39).value, 0);
+}
+
+TEST_F(ReaderTest, CheckOfAFolderNamesMissingScriptsAndKeepsFileOrder) {
+    writeBytes(project / "blocksettings.lua", "Block[ZOO].value = ;\r\n");
+    writeBytes(project / "hub.lua",
+               "Tweaks.daysoff = maybe;\r\nTweaks.blockleaselength = 1e99;\r\n");
+    writeBytes(project / "businesssettings.lua", "BusinessInfo[BAKERY]:AddCommodity(BREAD 5);\r\n");
+    // commoditysettings.lua is missing.
+
+    const ProjectCheck check = checkProjectScripts(realFileSystem(), app.path(), project.path());
+    EXPECT_TRUE(check.tableNotices.empty());
+    ASSERT_EQ(check.problems.size(), 5u);
+    EXPECT_EQ(check.problems[0],
+              (ScriptProblem{project / "blocksettings.lua", 1, "the value \"\" is not a number."}));
+    EXPECT_EQ(check.problems[1],
+              (ScriptProblem{project / "businesssettings.lua", 1, "no \",\" after the \"(\"."}));
+    EXPECT_EQ(check.problems[2].path, project / "commoditysettings.lua");
+    EXPECT_EQ(check.problems[2].line, 0u);
+    EXPECT_EQ(check.problems[2].reason, "No such file or directory");
+    EXPECT_EQ(check.problems[3],
+              (ScriptProblem{project / "hub.lua", 1,
+                             "the value \"maybe\" is not true, false or a number."}));
+    EXPECT_EQ(check.problems[4],
+              (ScriptProblem{project / "hub.lua", 2, "the value 1e99 is out of range."}));
+}
+
+TEST_F(ReaderTest, CheckMatchesLinesWithTheCodeTablesAndNamesAMissingTable) {
+    writeScripts("Block[ZOO].value = x;\r\n", "", "Commodity[MEAT].value = x;\r\n", "");
+    std::filesystem::remove(app / "com_code.txt");
+
+    const ProjectCheck check = checkProjectScripts(realFileSystem(), app.path(), project.path());
+    ASSERT_EQ(check.tableNotices.size(), 1u);
+    EXPECT_NE(check.tableNotices[0].text.find("com_code.txt"), std::string::npos);
+    // Without its code the MEAT line belongs to no record and is passed over,
+    // as the load passes over it.
+    ASSERT_EQ(check.problems.size(), 1u);
+    EXPECT_EQ(check.problems[0].path, project / "blocksettings.lua");
+    EXPECT_EQ(load().size(), 2u);  // the table and the block line
 }
 
 }  // namespace

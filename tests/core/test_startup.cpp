@@ -245,5 +245,36 @@ TEST(GameFolder, AcceptedOnlyWithTheProgramFile) {
     EXPECT_FALSE(isGameFolder(ctx, ""));
 }
 
+TEST(GameFolderOnly, ReadsTheConfigWithoutCountingOrWriting) {
+    TempDir root;
+    const std::string app = makeAppFolder(root, true);
+    writeBytes(app + "tgedit.cfg", "/games/Tollgrove\r\n 41 \r\n");
+    AppContext ctx(app);
+
+    EXPECT_TRUE(readGameFolder(ctx).empty());
+    EXPECT_EQ(ctx.state.GamePath, "/games/Tollgrove/");  // one separator added
+    EXPECT_FALSE(ctx.state.bStartCounted);
+    EXPECT_EQ(readBytes(app + "tgedit.cfg"), "/games/Tollgrove\r\n 41 \r\n");
+    EXPECT_EQ(test::listFolder(app), "Backup\nProjects\ntge.prj\ntgedit.cfg\n");
+}
+
+TEST(GameFolderOnly, MissingConfigOrGameFolderIsReported) {
+    TempDir root;
+    const std::string app = makeAppFolder(root, false);
+    AppContext ctx(app);
+    Notices notices = readGameFolder(ctx);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, "Cannot read " + app + "tgedit.cfg: No such file or directory");
+    EXPECT_FALSE(stdfs::exists(app + "tgedit.cfg"));
+
+    writeBytes(app + "tgedit.cfg", "\r\n 3 \r\n");
+    ctx.state.GamePath = "/before/";
+    notices = readGameFolder(ctx);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text, app + "tgedit.cfg names no Tollgrove folder");
+    EXPECT_EQ(ctx.state.GamePath, "");
+    EXPECT_EQ(readBytes(app + "tgedit.cfg"), "\r\n 3 \r\n");
+}
+
 }  // namespace
 }  // namespace tg
