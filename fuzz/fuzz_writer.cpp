@@ -23,7 +23,8 @@
 //      head of a pending setting (letter case ignored) takes the first such
 //      setting; every other line comes out with exactly its bytes; a taken
 //      line keeps its comment and holds the setting's canonical text (unless
-//      the setting blanks an emptied commodity entry).
+//      the setting blanks an emptied commodity entry); code behind the
+//      setting's ";" moves onto a line of its own, with the comment.
 //   4. read back: when the script read without failure before the save, it
 //      reads without failure after it, and every changed record reads as the
 //      values written, in their written forms (two decimals, shortest form,
@@ -47,8 +48,6 @@
 //     membership written after it does not replace the old group);
 //   - comments hold no setting key (the reader tests the comment for keys, so
 //     a line with one would be read under the wrong key before and after);
-//   - code behind an AddCommodity or Membership call holds no "=" (see
-//     settingLine);
 //   - the new values are finite numbers and commodity names the identifiers,
 //     as the editors give them.
 
@@ -64,6 +63,7 @@
 #include <vector>
 
 #include "fs/file_system.h"
+#include "fs/paths.h"
 #include "fuzz_support.h"
 #include "model/identifiers.h"
 #include "scripts/numbers.h"
@@ -317,11 +317,8 @@ std::string settingLine(ByteSource& in, int f, int slot, const Key& key, bool ch
         line += ";";
     }
     if (in.below(8) == 0) {
-        // Code behind the setting stays where it is. Behind a call it holds no
-        // "=": the reader refuses a line whose first "=" after the key comes
-        // after its ";", and the writer turns a call line it takes in other
-        // letter case (which the reader passed by) into one the reader reads.
-        line += entryOrGroup ? " f(1);" : " x = 1;";
+        // Code behind the setting: kept by the writer, on a line of its own.
+        line += in.flag() ? " f(1);" : " x = 1;";
     }
     line += kComments[in.below(static_cast<int>(std::size(kComments)))];
     return line;
@@ -556,6 +553,31 @@ bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+bool isBlankText(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Whether the line holds code behind the setting whose reduced head it holds:
+// anything but blanks after the first ";" behind the head. The writer moves
+// such code onto a line of its own.
+bool hasCodeBehind(std::string_view line, const std::string& reducedHead) {
+    const std::string_view code = codePart(line);
+    std::string reduced;
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (code[i] != ' ' && code[i] != '\t') {
+            reduced.push_back(asciiLower(code[i]));
+            at.push_back(i);
+        }
+    }
+    const std::size_t head = reduced.find(reducedHead);
+    if (head == std::string::npos) {
+        return false;
+    }
+    const std::size_t semi = reduced.find(';', head + reducedHead.size());
+    return semi != std::string::npos && !isBlankText(code.substr(at[semi] + 1));
+}
+
 // Check 3: the saved bytes of f against the simulated line choice.
 void checkSavedBytes(std::string_view before, std::string_view after,
                      std::vector<Pending> pending) {
@@ -596,10 +618,21 @@ void checkSavedBytes(std::string_view before, std::string_view after,
             TG_FUZZ_CHECK(out.find(p.head + p.valueText) != std::string_view::npos,
                           "line " + std::to_string(i + 1) + " does not hold " + p.head +
                               p.valueText + ": \"" + std::string(out) + "\"");
+            std::string_view last = out;
+            if (hasCodeBehind(line, p.reducedHead)) {
+                TG_FUZZ_CHECK(endsWith(out, p.head + p.valueText),
+                              "line " + std::to_string(i + 1) +
+                                  " keeps code behind its setting: \"" + std::string(out) + "\"");
+                const std::size_t next = after.find("\r\n", pos);
+                TG_FUZZ_CHECK(next != std::string_view::npos,
+                              "the code behind line " + std::to_string(i + 1) + " was lost");
+                last = after.substr(pos, next - pos);
+                pos = next + 2;
+            }
             const std::string_view comment = line.substr(codePart(line).size());
-            TG_FUZZ_CHECK(endsWith(out, comment), "line " + std::to_string(i + 1) +
-                                                      " lost its comment: \"" + std::string(out) +
-                                                      "\"");
+            TG_FUZZ_CHECK(endsWith(last, comment), "line " + std::to_string(i + 1) +
+                                                       " lost its comment: \"" + std::string(last) +
+                                                       "\"");
         }
         pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(match));
     }

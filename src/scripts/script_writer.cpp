@@ -209,6 +209,13 @@ public:
         if (!entry.valueText.empty()) {
             out += entry.head;
             out += entry.valueText;
+            if (!allBlank(after)) {
+                // Code behind the setting goes on a line of its own. The reader
+                // takes a value up to the first ";" behind its key and wants no
+                // "=" before that, so code such as "x = 1;" behind a call line
+                // would make the rewritten line unreadable.
+                out += "\r\n";
+            }
         }
         out += after;
         out += comment;

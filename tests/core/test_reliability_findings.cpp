@@ -1,5 +1,5 @@
 // Faults the reliability checks (fuzzing, round trips) found in the reader
-// and writer, each kept as a test until it is fixed.
+// and writer, each kept as a test so that it stays fixed.
 
 #include <gtest/gtest.h>
 

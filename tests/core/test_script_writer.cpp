@@ -368,9 +368,14 @@ TEST(RewriteLine, OtherCodeOnTheSameLineIsKept) {
     CodeLineList list = {{"Block[ZOO].prestige = ", 0, "2.00;"}};
     EXPECT_EQ(Rewrite_Line(list, "Block[ZOO].value = 5; Block[ZOO].prestige = 1; -- both", 0),
               "Block[ZOO].value = 5; Block[ZOO].prestige = 2.00; -- both");
+    // Code behind the setting goes onto a line of its own, with the comment,
+    // so that the rewritten setting line stays readable.
     list = {{"Block[ZOO].value = ", 0, "6;"}};
-    EXPECT_EQ(Rewrite_Line(list, "Block[ZOO].value = 5;  Block[ZOO].prestige = 1;", 0),
-              "Block[ZOO].value = 6;  Block[ZOO].prestige = 1;");
+    EXPECT_EQ(Rewrite_Line(list, "Block[ZOO].value = 5;  Block[ZOO].prestige = 1; -- c", 0),
+              "Block[ZOO].value = 6;\r\n  Block[ZOO].prestige = 1; -- c");
+    list = {{"Commodity[MEAT]:Membership(", 2, "MAINSHOPPING);"}};
+    EXPECT_EQ(Rewrite_Line(list, "Commodity[meat]:Membership(NONE); x = 1;", 2),
+              "Commodity[MEAT]:Membership(MAINSHOPPING);\r\n x = 1;");
     list = {{"BusinessInfo[BAKERY]:AddCommodity(", 1, ""}};
     EXPECT_EQ(Rewrite_Line(list, "x = 1; BusinessInfo[BAKERY]:AddCommodity(MEAT, 1);", 1),
               "x = 1; ");

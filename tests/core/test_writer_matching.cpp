@@ -107,6 +107,9 @@ std::string referenceRewrite(CodeLineList& codeArray, std::string_view line, int
     std::string result(before);
     if (!entry.valueText.empty()) {
         result += entry.head + entry.valueText;
+        if (!allBlank(after)) {
+            result += "\r\n";
+        }
     }
     result += after;
     result += comment;
