@@ -45,17 +45,6 @@ std::optional<char> firstForbiddenCharacter(std::string_view name) {
     return std::nullopt;
 }
 
-std::string withoutCharacter(std::string_view name, char c) {
-    std::string out;
-    out.reserve(name.size());
-    for (char k : name) {
-        if (k != c) {
-            out.push_back(k);
-        }
-    }
-    return out;
-}
-
 std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& parentFolder,
                                          const std::string& name) {
     if (name.empty()) {

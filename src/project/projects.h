@@ -33,10 +33,9 @@ inline constexpr std::string_view kDotNameMessage = "A project name cannot begin
 inline constexpr std::string_view kFreshMarkerText = "DO NOT DELETE THIS FILE.";
 
 // The name box's cleaning, one kind of character per pass: the first
-// forbidden character (in the order above) that the name holds, if any, and
-// the name with every occurrence of one character removed.
+// forbidden character (in the order above) that the name holds, if any. The
+// pass removes it with removeCharacter (scripts/text_ops.h).
 std::optional<char> firstForbiddenCharacter(std::string_view name);
-std::string withoutCharacter(std::string_view name, char c);
 
 // The refusal of a new project's name inside parentFolder, in the order the
 // dialog checks: empty, a forbidden character, a leading dot, a file or

@@ -94,9 +94,7 @@ std::string_view stripComment(std::string_view line) {
     return pos == std::string_view::npos ? line : line.substr(0, pos);
 }
 
-namespace {
-
-std::string without(std::string_view text, char drop) {
+std::string removeCharacter(std::string_view text, char drop) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
@@ -107,14 +105,12 @@ std::string without(std::string_view text, char drop) {
     return out;
 }
 
-}  // namespace
-
 std::string removeSpaces(std::string_view text) {
-    return without(text, ' ');
+    return removeCharacter(text, ' ');
 }
 
 std::string removeTabs(std::string_view text) {
-    return without(text, '\t');
+    return removeCharacter(text, '\t');
 }
 
 std::string removeBlanks(std::string_view text) {

@@ -31,7 +31,8 @@ bool StrComesFirst(std::string_view text, std::string_view first, std::string_vi
 // The text before the first "--"; the whole text when it holds none.
 std::string_view stripComment(std::string_view line);
 
-// Every space removed; every tab removed.
+// Every occurrence of one character removed; every space; every tab.
+std::string removeCharacter(std::string_view text, char drop);
 std::string removeSpaces(std::string_view text);
 std::string removeTabs(std::string_view text);
 

@@ -6,6 +6,7 @@
 #include "project/app_context.h"
 #include "project/projects.h"
 #include "project_fixtures.h"
+#include "scripts/text_ops.h"
 
 namespace tg {
 namespace {
@@ -251,7 +252,7 @@ TEST(ProjectName, CleanedOneKindOfCharacterAtATimeInTestOrder) {
     std::string name = "a/b\\c/d:";
     int passes = 0;
     while (auto c = firstForbiddenCharacter(name)) {
-        name = withoutCharacter(name, *c);
+        name = removeCharacter(name, *c);
         ++passes;
     }
     EXPECT_EQ(name, "abcd");
