@@ -21,6 +21,8 @@ struct CodeLine {
 // marker entry (fileNumber -1, empty texts), which matches no script.
 using CodeLineList = std::vector<CodeLine>;
 
-inline CodeLineList emptyCodeArray() { return CodeLineList{CodeLine{}}; }
+inline CodeLineList emptyCodeArray() {
+    return CodeLineList{CodeLine{}};
+}
 
 }  // namespace tg

@@ -18,7 +18,6 @@ std::string applicationPath(const std::string& folder) {
     return path;
 }
 
-
 }  // namespace
 
 cls_Application::cls_Application(const std::string& folder)

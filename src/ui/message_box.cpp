@@ -16,13 +16,23 @@ MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& title, const
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     switch (buttons) {
-        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
         case MsgButtons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
@@ -35,10 +45,14 @@ MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& title, const
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Cancel: return MsgAnswer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        default:
+            break;
     }
     // Closing a Yes/No/Cancel box by its frame is Cancel; an OK box is OK.
     return buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel
