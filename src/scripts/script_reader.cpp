@@ -63,40 +63,15 @@ constexpr std::size_t kCityBusinessesOwnableKey = 28;
 static_assert(kSettingKeys[kOwnableKey] == "ownable");
 static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-// The line with its ASCII letters lowered, into a buffer kept between lines.
-void lowerInto(std::string_view text, std::string& out) {
-    out.resize(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = lowerAscii(text[i]);
-    }
-}
-
-// The keys as they are looked for: letters lowered, so that a lowered line
-// holds a key whatever its letter case.
+// The keys, found whatever their letter case in the line as read.
 const PatternSet& settingKeySet() {
-    static const auto keys = [] {
-        std::array<std::string, kSettingKeys.size()> lowered;
-        for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
-            lowerInto(kSettingKeys[i], lowered[i]);
-        }
-        return lowered;
-    }();
-    static const PatternSet set = [] {
-        std::array<std::string_view, kSettingKeys.size()> views;
-        std::copy(keys.begin(), keys.end(), views.begin());
-        return PatternSet(views);
-    }();
+    static const PatternSet set(kSettingKeys, PatternSet::LetterCase::Ignore);
     return set;
 }
 
-// The key of a line whose letters are already lowered, as an index into
-// kSettingKeys, or -1.
-int keyIndexOf(std::string_view loweredLine) {
-    std::uint64_t found = settingKeySet().occurring(loweredLine);
+// The key of a line as an index into kSettingKeys, or -1.
+int keyIndexOf(std::string_view line) {
+    std::uint64_t found = settingKeySet().occurring(line);
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
     if ((found >> kCityBusinessesOwnableKey) & 1U) {
@@ -458,7 +433,6 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
 // allocate.
 struct LineScratch {
     std::string text;
-    std::string lowered;
 };
 
 // Interpret line: finds the line's key and record, takes the value text and
@@ -486,8 +460,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (slot < 0) {
         return std::nullopt;
     }
-    lowerInto(rawLine, scratch.lowered);
-    const int keyIndex = keyIndexOf(scratch.lowered);
+    const int keyIndex = keyIndexOf(rawLine);
     if (keyIndex < 0) {
         return std::nullopt;
     }
@@ -538,9 +511,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
 }  // namespace
 
 std::string_view keyOfLine(std::string_view line) {
-    std::string lowered;
-    lowerInto(line, lowered);
-    const int index = keyIndexOf(lowered);
+    const int index = keyIndexOf(line);
     return index < 0 ? std::string_view() : kSettingKeys[static_cast<std::size_t>(index)];
 }
 
@@ -574,23 +545,25 @@ int slotOfLine(int kind, std::string_view text) {
 
 namespace {
 
-// The reading of one script, line by line. onFailure(lineNumber, reason) is
-// called for each line that cannot be read and returns whether to go on.
+// The reading of one script, line by line, its bytes read into the given
+// buffer (a load reuses one for its four scripts). onFailure(lineNumber,
+// reason) is called for each line that cannot be read and returns whether to
+// go on.
 template <typename OnFailure>
 FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsModel& model,
-                    OnFailure onFailure) {
-    std::string bytes;
+                    std::string& bytes, OnFailure onFailure) {
     if (auto error = fs.readFile(path, bytes)) {
         return error;
     }
-    const auto lines = splitLines(bytes);
+    LineCursor lines(bytes);
     LineScratch scratch;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].empty()) {
+    std::string_view line;
+    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
+        if (line.empty()) {
             continue;
         }
-        if (auto failure = interpretLine(lines[i], kind, model, scratch)) {
-            if (!onFailure(i + 1, *failure)) {
+        if (auto failure = interpretLine(line, kind, model, scratch)) {
+            if (!onFailure(lineNumber, *failure)) {
                 break;
             }
         }
@@ -630,16 +603,18 @@ void readCodeTablesOf(FileSystem& fs, const std::string& appPath, int kind, Sett
 
 }  // namespace
 
-std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
-                                 SettingsModel& model) {
+namespace {
+
+std::optional<Notice> readScriptWith(FileSystem& fs, const std::string& projectPath, int kind,
+                                     SettingsModel& model, std::string& bytes) {
     const std::string_view fileName = scriptFileOfKind(kind);
     if (fileName.empty()) {
         return std::nullopt;
     }
     const std::string path = projectPath + std::string(fileName);
     std::optional<Notice> stop;
-    const FsStatus error =
-        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
+    const FsStatus error = scanScript(
+        fs, path, kind, model, bytes, [&](std::size_t lineNumber, const std::string& reason) {
             stop = Notice{kApplicationTitle, path + ", line " +
                                                  formatInteger(static_cast<long long>(lineNumber)) +
                                                  ": " + reason};
@@ -651,6 +626,14 @@ std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath,
     return stop;
 }
 
+}  // namespace
+
+std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                 SettingsModel& model) {
+    std::string bytes;
+    return readScriptWith(fs, projectPath, kind, model, bytes);
+}
+
 std::vector<ScriptProblem> checkScript(FileSystem& fs, const std::string& projectPath, int kind,
                                        SettingsModel& model) {
     const std::string_view fileName = scriptFileOfKind(kind);
@@ -659,11 +642,12 @@ std::vector<ScriptProblem> checkScript(FileSystem& fs, const std::string& projec
     }
     const std::string path = projectPath + std::string(fileName);
     std::vector<ScriptProblem> problems;
-    const FsStatus error =
-        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
-            problems.push_back({path, lineNumber, reason});
-            return true;
-        });
+    std::string bytes;
+    const FsStatus error = scanScript(fs, path, kind, model, bytes,
+                                      [&](std::size_t lineNumber, const std::string& reason) {
+                                          problems.push_back({path, lineNumber, reason});
+                                          return true;
+                                      });
     if (error) {
         problems.push_back({path, 0, error->reason});
     }
@@ -691,9 +675,10 @@ Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState
     Notices notices;
     SettingsModel& model = state.model;
     state.clearModel();
+    std::string bytes;
     for (int kind : {kReadBlocks, kReadBusinesses, kReadTweaks, kReadCommodities}) {
         readCodeTablesOf(fs, appPath, kind, model, notices);
-        if (auto notice = readScript(fs, state.ProjectPath, kind, model)) {
+        if (auto notice = readScriptWith(fs, state.ProjectPath, kind, model, bytes)) {
             notices.push_back(std::move(*notice));
         }
     }
