@@ -11,7 +11,9 @@ namespace tg {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t digitsFrom(std::string_view text, std::size_t pos) {
     std::size_t end = pos;
@@ -123,7 +125,9 @@ NumberScan scanNumber(std::string_view text) {
     return scan;
 }
 
-double readNumber(std::string_view text) { return scanNumber(removeBlanks(text)).value; }
+double readNumber(std::string_view text) {
+    return scanNumber(removeBlanks(text)).value;
+}
 
 double roundHalfEven(double value) {
     if (!std::isfinite(value)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace tg {
 
@@ -22,13 +23,29 @@ std::uint32_t gramAt(const char* p) {
     return gramOf(p, Length);
 }
 
+// gramOf(p, 4) as one load.
+template <>
+std::uint32_t gramAt<4>(const char* p) {
+    std::uint32_t gram = 0;
+    std::memcpy(&gram, p, sizeof gram);
+    if constexpr (std::endian::native == std::endian::big) {
+        gram = __builtin_bswap32(gram);
+    }
+    return gram;
+}
+
 char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
+// The bits of a gram of `length` bytes.
+constexpr std::uint32_t gramMask(std::size_t length) {
+    return length >= 4 ? 0xFFFFFFFFu : (std::uint32_t{1} << (8 * length)) - 1;
+}
+
 // Grams of three bytes are rare enough in script lines to turn nearly every
 // position away, and leave the widest step.
-constexpr std::size_t kLongestGram = 3;
+constexpr std::size_t kLongestGram = 4;
 
 }  // namespace
 
@@ -41,8 +58,7 @@ std::uint32_t PatternSet::filterBitOf(std::uint32_t gram) {
 }
 
 std::uint32_t PatternSet::foldedGram(std::uint32_t gram) const {
-    const std::uint32_t mask = (std::uint32_t{1} << (8 * gramLength_)) - 1;
-    return (gram | fold_) & mask;
+    return (gram | fold_) & gramMask(gramLength_);
 }
 
 PatternSet::PatternSet(std::span<const std::string_view> patterns, LetterCase letterCase)
@@ -59,7 +75,7 @@ PatternSet::PatternSet(std::span<const std::string_view> patterns, LetterCase le
                 shortest_ == 0 ? patterns[i].size() : std::min(shortest_, patterns[i].size());
         }
     }
-    gramLength_ = std::min(shortest_, kLongestGram);
+    gramLength_ = shortest_ <= 2 ? shortest_ : std::min(shortest_ - 1, kLongestGram);
     step_ = gramLength_ == 0 ? 1 : std::min(shortest_ - gramLength_ + 1, kMaxStep);
 
     // Every gram of every pattern at the offsets a sampled position can fall
@@ -141,7 +157,7 @@ std::uint64_t PatternSet::scan(std::string_view text) const {
         return found;
     }
     const char* data = text.data();
-    constexpr std::uint32_t kMask = (std::uint32_t{1} << (8 * Q)) - 1;
+    constexpr std::uint32_t kMask = gramMask(Q);
     const std::uint32_t fold = fold_ & kMask;
     // Four bytes are read at every sampled position that has them and cut to
     // Q; the last few positions read only Q.
@@ -171,6 +187,8 @@ std::uint64_t PatternSet::occurring(std::string_view text) const {
             return scan<2>(text);
         case 3:
             return scan<3>(text);
+        case 4:
+            return scan<4>(text);
         default:
             return 0;
     }

@@ -4,12 +4,14 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "fs/file_system.h"
 #include "fs/paths.h"
 #include "model/identifiers.h"
 #include "scripts/code_tables.h"
+#include "scripts/identifier_index.h"
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
@@ -429,6 +431,44 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
+// code without its spaces and tabs into out (a buffer kept from line to
+// line); returns the length kept. Eight bytes are taken at a time while they
+// hold no blank, which is most of a line's code.
+std::size_t copyWithoutBlanks(std::string_view code, std::string& out) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    constexpr std::uint64_t kSpaces = kOnes * ' ';
+    constexpr std::uint64_t kTabs = kOnes * '\t';
+    // Nonzero exactly when some byte of word is zero.
+    auto hasZeroByte = [](std::uint64_t word) { return ((word - kOnes) & ~word & kHighs) != 0; };
+
+    out.resize(code.size());
+    char* const to = out.data();
+    const char* const from = code.data();
+    std::size_t kept = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= code.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, from + i, sizeof word);
+        if (!hasZeroByte(word ^ kSpaces) && !hasZeroByte(word ^ kTabs)) {
+            // kept <= i, so the eight bytes fit.
+            std::memcpy(to + kept, &word, sizeof word);
+            kept += 8;
+            continue;
+        }
+        for (std::size_t k = i; k < i + 8; ++k) {
+            to[kept] = from[k];
+            kept += from[k] != ' ' && from[k] != '\t' ? 1 : 0;
+        }
+    }
+    for (; i < code.size(); ++i) {
+        to[kept] = from[i];
+        kept += from[i] != ' ' && from[i] != '\t' ? 1 : 0;
+    }
+    out.resize(kept);
+    return kept;
+}
+
 // Buffers kept from line to line of one script, so reading a line does not
 // allocate.
 struct LineScratch {
@@ -446,13 +486,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
     std::string& text = scratch.text;
     const std::string_view code = stripComment(rawLine);
-    text.resize(code.size());
-    std::size_t kept = 0;
-    for (char c : code) {
-        text[kept] = c;
-        kept += c != ' ' && c != '\t' ? 1 : 0;
-    }
-    text.resize(kept);
+    copyWithoutBlanks(code, text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -516,31 +550,24 @@ std::string_view keyOfLine(std::string_view line) {
 }
 
 int slotOfLine(int kind, std::string_view text) {
-    // The identifier tables, each searched in one pass; the first slot in
-    // slot order among those whose identifier occurs.
-    static const PatternSet blocks(kBlockIdentifiers);
-    static const PatternSet businesses(kBusinessIdentifiers);
-    static const PatternSet commodities(kCommodityIdentifiers);
+    static const IdentifierIndex blocks(kBlockIdentifiers);
+    static const IdentifierIndex businesses(kBusinessIdentifiers);
+    static const IdentifierIndex commodities(kCommodityIdentifiers);
     static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
                   kBusinessCount <= PatternSet::kMaxPatterns &&
                   kCommodityCount <= PatternSet::kMaxPatterns);
-    std::uint64_t found = 0;
     switch (kind) {
         case kReadBlocks:
-            found = blocks.occurring(text);
-            break;
+            return blocks.firstSlotIn(text);
         case kReadBusinesses:
-            found = businesses.occurring(text);
-            break;
+            return businesses.firstSlotIn(text);
         case kReadCommodities:
-            found = commodities.occurring(text);
-            break;
+            return commodities.firstSlotIn(text);
         case kReadTweaks:
             return tweaksSlotOf(text);
         default:
             return -1;
     }
-    return found == 0 ? -1 : std::countr_zero(found);
 }
 
 namespace {
