@@ -431,10 +431,11 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
-// code without its spaces and tabs into out (a buffer kept from line to
-// line); returns the length kept. Eight bytes are taken at a time while they
-// hold no blank, which is most of a line's code.
-std::size_t copyWithoutBlanks(std::string_view code, std::string& out) {
+// code without its spaces and tabs, into buffer (kept from line to line and
+// grown only for a longer line, so nothing is allocated or cleared per line).
+// Eight bytes are taken at a time while they hold no blank, which is most of
+// a line's code.
+std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
     constexpr std::uint64_t kSpaces = kOnes * ' ';
@@ -442,8 +443,10 @@ std::size_t copyWithoutBlanks(std::string_view code, std::string& out) {
     // Nonzero exactly when some byte of word is zero.
     auto hasZeroByte = [](std::uint64_t word) { return ((word - kOnes) & ~word & kHighs) != 0; };
 
-    out.resize(code.size());
-    char* const to = out.data();
+    if (buffer.size() < code.size()) {
+        buffer.resize(code.size());
+    }
+    char* const to = buffer.data();
     const char* const from = code.data();
     std::size_t kept = 0;
     std::size_t i = 0;
@@ -465,14 +468,42 @@ std::size_t copyWithoutBlanks(std::string_view code, std::string& out) {
         to[kept] = from[i];
         kept += from[i] != ' ' && from[i] != '\t' ? 1 : 0;
     }
-    out.resize(kept);
-    return kept;
+    return {to, kept};
+}
+
+// Match_CodeLine (the slot's code, then the key, both in any letter case) for
+// the three kinds with code tables; it finds both positions, and keeps the
+// key's (counted from 1) in keyAnyCase for the exact search that follows.
+// The tweaks have no code table and leave keyAnyCase at 0.
+bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
+                    std::string_view key, int kind, std::size_t& keyAnyCase) {
+    const auto index = static_cast<std::size_t>(slot);
+    std::string_view code;
+    switch (kind) {
+        case kReadBlocks:
+            code = model.Blocks[index].code;
+            break;
+        case kReadBusinesses:
+            code = model.Businesses[index].code;
+            break;
+        case kReadCommodities:
+            code = model.Commodities[index].code;
+            break;
+        default:
+            return Match_CodeLine(model, text, slot, key, kind);
+    }
+    const std::size_t codeAt = findFrom(text, code, kCompareIgnoreCase, 1);
+    if (codeAt == 0) {
+        return false;
+    }
+    keyAnyCase = findFrom(text, key, kCompareIgnoreCase, 1);
+    return keyAnyCase != 0 && codeAt < keyAnyCase;
 }
 
 // Buffers kept from line to line of one script, so reading a line does not
 // allocate.
 struct LineScratch {
-    std::string text;
+    std::vector<char> text;
 };
 
 // Interpret line: finds the line's key and record, takes the value text and
@@ -484,9 +515,7 @@ struct LineScratch {
 // run cheapest first, so most lines that are not taken cost little.
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
-    std::string& text = scratch.text;
-    const std::string_view code = stripComment(rawLine);
-    copyWithoutBlanks(code, text);
+    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -500,15 +529,25 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     }
     AcceptedLine line;
     line.key = kSettingKeys[static_cast<std::size_t>(keyIndex)];
-    if (!Match_CodeLine(model, text, slot, line.key, kind)) {
+    // Match_CodeLine, with the key's first position in any letter case kept
+    // (0 when it is not known).
+    std::size_t anyCase = 0;
+    if (!codeComesFirst(model, text, slot, line.key, kind, anyCase)) {
         return std::nullopt;
     }
     line.text = text;
 
-    // The key is looked for with exact letter case from here on.
-    line.keyPos = text.find(line.key);
+    // The key is looked for with exact letter case from here on. No exact
+    // occurrence can stand before the first one in any letter case.
+    if (anyCase == 0) {
+        anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
+    }
+    if (anyCase != 0 && text.substr(anyCase - 1, line.key.size()) == line.key) {
+        line.keyPos = anyCase - 1;
+    } else {
+        line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
+    }
     if (line.keyPos == std::string::npos) {
-        const std::size_t anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
         if (anyCase == 0) {
             return "the key \"" + std::string(line.key) + "\" stands only in the comment.";
         }
