@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "scripts/word_ops.h"
+
 namespace tg {
 
 namespace {
@@ -117,6 +119,10 @@ bool PatternSet::matchesAt(const std::string& pattern, std::string_view text,
     const char* at = text.data() + start;
     std::size_t k = 0;
     if (ignoreCase_) {
+        while (k + 8 <= pattern.size() &&
+               word::lower8(word::load8(at + k)) == word::load8(pattern.data() + k)) {
+            k += 8;
+        }
         while (k < pattern.size() && pattern[k] == lowerAscii(at[k])) {
             ++k;
         }

@@ -17,6 +17,7 @@
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
+#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -436,12 +437,8 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
 // Eight bytes are taken at a time while they hold no blank, which is most of
 // a line's code.
 std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    constexpr std::uint64_t kSpaces = kOnes * ' ';
-    constexpr std::uint64_t kTabs = kOnes * '\t';
-    // Nonzero exactly when some byte of word is zero.
-    auto hasZeroByte = [](std::uint64_t word) { return ((word - kOnes) & ~word & kHighs) != 0; };
+    constexpr std::uint64_t kSpaces = word::broadcast(' ');
+    constexpr std::uint64_t kTabs = word::broadcast('\t');
 
     if (buffer.size() < code.size()) {
         buffer.resize(code.size());
@@ -451,11 +448,11 @@ std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buf
     std::size_t kept = 0;
     std::size_t i = 0;
     for (; i + 8 <= code.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, from + i, sizeof word);
-        if (!hasZeroByte(word ^ kSpaces) && !hasZeroByte(word ^ kTabs)) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, from + i, sizeof bytes);
+        if (word::zeroBytes(bytes ^ kSpaces) == 0 && word::zeroBytes(bytes ^ kTabs) == 0) {
             // kept <= i, so the eight bytes fit.
-            std::memcpy(to + kept, &word, sizeof word);
+            std::memcpy(to + kept, &bytes, sizeof bytes);
             kept += 8;
             continue;
         }

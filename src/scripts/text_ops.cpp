@@ -2,7 +2,8 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
+
+#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -16,18 +17,8 @@ bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Eight bytes of text as one number, the first byte lowest.
-std::uint64_t load8(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) {
-        word = __builtin_bswap64(word);
-    }
-    return word;
-}
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+using word::load8;
+using word::lower8;
 
 // Where part first occurs in text at or after from, ASCII letter case
 // ignored, or npos. Candidates are found by the first character alone: a
@@ -44,14 +35,18 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::
     const bool letter = isAsciiLetter(first);
     const char fold = letter ? static_cast<char>(first | 0x20) : first;
     const char set = letter ? static_cast<char>(0x20) : static_cast<char>(0);
-    const std::uint64_t foldWord = kOnes * static_cast<unsigned char>(fold);
-    const std::uint64_t setWord = kOnes * static_cast<unsigned char>(set);
+    const std::uint64_t foldWord = word::broadcast(static_cast<unsigned char>(fold));
+    const std::uint64_t setWord = word::broadcast(static_cast<unsigned char>(set));
     const std::size_t last = text.size() - part.size();
     auto matchesAt = [&](std::size_t i) {
         if (static_cast<char>(text[i] | set) != fold) {
             return false;
         }
         std::size_t k = 1;
+        while (k + 8 <= part.size() &&
+               lower8(load8(text.data() + i + k)) == lower8(load8(part.data() + k))) {
+            k += 8;
+        }
         while (k < part.size() && lowerAscii(text[i + k]) == lowerAscii(part[k])) {
             ++k;
         }
@@ -60,7 +55,7 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::
     std::size_t i = from;
     for (; i + 8 <= last + 1; i += 8) {
         const std::uint64_t x = (load8(text.data() + i) | setWord) ^ foldWord;
-        std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
+        std::uint64_t zeros = word::zeroBytes(x);
         while (zeros != 0) {
             const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
             if (matchesAt(at)) {
