@@ -61,21 +61,43 @@ std::uint64_t IdentifierIndex::occurringInRun(std::string_view run) const {
 }
 
 int IdentifierIndex::firstSlotIn(std::string_view text) const {
-    if (shortest_ == 0) {
+    if (shortest_ == 0 || text.size() < shortest_) {
         return -1;
     }
     std::uint64_t found = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
-            ++i;
+    if (text.size() <= 64) {
+        // Most lines: the bytes in runs as one bit each, so that runs too
+        // short to hold an identifier are dropped without a branch per byte.
+        std::uint64_t inRun = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            inRun |= std::uint64_t{inRun_[static_cast<unsigned char>(text[i])]} << i;
         }
-        const std::size_t start = i;
-        while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
-            ++i;
+        // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
+        std::uint64_t longEnough = inRun;
+        for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {
+            longEnough &= inRun >> k;
         }
-        if (i > start) {
-            found |= occurringInRun(text.substr(start, i - start));
+        std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;
+        while (starts != 0) {
+            const int start = std::countr_zero(starts);
+            starts &= starts - 1;
+            const int length = std::countr_one(inRun >> start);
+            found |= occurringInRun(
+                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
+        }
+    } else {
+        std::size_t i = 0;
+        while (i < text.size()) {
+            while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
+                ++i;
+            }
+            const std::size_t start = i;
+            while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
+                ++i;
+            }
+            if (i > start) {
+                found |= occurringInRun(text.substr(start, i - start));
+            }
         }
     }
     return found == 0 ? -1 : std::countr_zero(found);
