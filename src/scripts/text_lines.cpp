@@ -1,7 +1,9 @@
 #include "scripts/text_lines.h"
 
-#include <algorithm>
-#include <cstring>
+#include <bit>
+#include <cstdint>
+
+#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -27,14 +29,26 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 
 namespace {
 
-// Position of the first c at or after from, or the size when there is none.
-std::size_t findByte(std::string_view bytes, char c, std::size_t from) {
-    if (from >= bytes.size()) {
-        return bytes.size();
+// Position of the first carriage return or line feed at or after from, or the
+// size when there is none.
+std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
+    constexpr std::uint64_t kCrs = word::broadcast('\r');
+    constexpr std::uint64_t kLfs = word::broadcast('\n');
+    std::size_t i = from;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        const std::uint64_t w = word::load8(bytes.data() + i);
+        // The lowest marked byte of each half is exact, so is that of both.
+        const std::uint64_t ends = word::zeroBytes(w ^ kCrs) | word::zeroBytes(w ^ kLfs);
+        if (ends != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+        }
     }
-    const void* hit = std::memchr(bytes.data() + from, c, bytes.size() - from);
-    return hit == nullptr ? bytes.size()
-                          : static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+    for (; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            return i;
+        }
+    }
+    return bytes.size();
 }
 
 }  // namespace
@@ -43,16 +57,7 @@ bool LineCursor::next(std::string_view& line) {
     if (pos_ >= bytes_.size()) {
         return false;
     }
-    // A remembered position behind pos_ has been passed by an earlier line.
-    if (!crKnown_ || nextCr_ < pos_) {
-        nextCr_ = findByte(bytes_, '\r', pos_);
-        crKnown_ = true;
-    }
-    if (!lfKnown_ || nextLf_ < pos_) {
-        nextLf_ = findByte(bytes_, '\n', pos_);
-        lfKnown_ = true;
-    }
-    const std::size_t end = std::min(nextCr_, nextLf_);
+    const std::size_t end = lineEndFrom(bytes_, pos_);
     line = bytes_.substr(pos_, end - pos_);
     if (end == bytes_.size()) {
         pos_ = end;

@@ -12,10 +12,8 @@ namespace tg {
 // end, so "a\r\n" is one line and "" is none.
 std::vector<std::string_view> splitLines(std::string_view bytes);
 
-// The lines of splitLines one at a time, without collecting them first. Line
-// ends are found with memchr; the next carriage return and the next line
-// feed are each remembered until a line passes them, so every byte is
-// searched once for each.
+// The lines of splitLines one at a time, without collecting them first. The
+// line ends are looked for eight bytes at a time.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
@@ -26,10 +24,6 @@ public:
 private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
-    std::size_t nextCr_ = 0;  // position of the next '\r' at or after pos_ once found
-    std::size_t nextLf_ = 0;
-    bool crKnown_ = false;
-    bool lfKnown_ = false;
 };
 
 }  // namespace tg
