@@ -7,14 +7,15 @@ namespace tg {
 
 namespace {
 
-// A cheap hash of a run: its length and its first and last bytes.
-std::size_t hashOf(std::string_view run) {
+// A cheap hash of a run: its length and its first, middle and last bytes,
+// mixed by one multiplication whose high bits are used.
+std::uint32_t hashOf(std::string_view run) {
     const auto front = static_cast<unsigned char>(run.front());
     const auto back = static_cast<unsigned char>(run.back());
     const auto middle = static_cast<unsigned char>(run[run.size() / 2]);
     const std::uint32_t h = (static_cast<std::uint32_t>(run.size()) << 24) |
                             (std::uint32_t{front} << 16) | (std::uint32_t{middle} << 8) | back;
-    return static_cast<std::size_t>(h * 0x9E3779B1u);
+    return h * 0x9E3779B1u;
 }
 
 }  // namespace
@@ -22,11 +23,12 @@ std::size_t hashOf(std::string_view run) {
 IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
     : set_(identifiers) {
     const std::size_t count = std::min(identifiers.size(), PatternSet::kMaxPatterns);
-    std::size_t size = 16;
-    while (size < 2 * count) {
-        size *= 2;
+    std::size_t bits = 4;
+    while ((std::size_t{1} << bits) < 2 * count) {
+        ++bits;
     }
-    entries_.resize(size);
+    entries_.resize(std::size_t{1} << bits);
+    entryShift_ = 32 - static_cast<int>(bits);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view id = identifiers[i];
         if (id.empty()) {
@@ -45,7 +47,7 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
 
 std::size_t IdentifierIndex::entryOf(std::string_view run) const {
     const std::size_t mask = entries_.size() - 1;
-    std::size_t e = hashOf(run) & mask;
+    std::size_t e = hashOf(run) >> entryShift_;
     while (!entries_[e].identifier.empty() && entries_[e].identifier != run) {
         e = (e + 1) & mask;
     }

@@ -38,6 +38,7 @@ private:
     std::array<bool, 256> inRun_{};
     std::size_t shortest_ = 0;
     std::vector<Entry> entries_;  // a power of two in size, at most half full
+    int entryShift_ = 0;          // the hash's high bits that pick an entry
 };
 
 }  // namespace tg
