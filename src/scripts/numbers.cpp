@@ -11,9 +11,7 @@ namespace tg {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t digitsFrom(std::string_view text, std::size_t pos) {
     std::size_t end = pos;
@@ -125,9 +123,7 @@ NumberScan scanNumber(std::string_view text) {
     return scan;
 }
 
-double readNumber(std::string_view text) {
-    return scanNumber(removeBlanks(text)).value;
-}
+double readNumber(std::string_view text) { return scanNumber(removeBlanks(text)).value; }
 
 double roundHalfEven(double value) {
     if (!std::isfinite(value)) {
