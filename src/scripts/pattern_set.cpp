@@ -45,13 +45,12 @@ constexpr std::uint32_t gramMask(std::size_t length) {
     return length >= 4 ? 0xFFFFFFFFu : (std::uint32_t{1} << (8 * length)) - 1;
 }
 
-// Grams are at most four bytes (one load), and one byte shorter than the
-// shortest pattern, so that the step is at least two (for patterns of three
-// bytes or more): a longer gram is
-// rarer in a line and turns more positions away, a shorter one allows a
-// wider step. For the setting keys (shortest "value") that is four-byte grams
-// at every second position; for identifier tables with a three-letter
-// identifier, two-byte grams at every second position.
+// Grams are at most four bytes (one load) and one byte shorter than the
+// shortest pattern, so that the step is at least two for patterns of three
+// bytes or more: a longer gram is rarer in a line and turns more positions
+// away, a shorter one allows a wider step. For the setting keys (shortest
+// "value") that is four-byte grams at every second position; for identifier
+// tables with a three-letter identifier, two-byte grams at every second one.
 constexpr std::size_t kLongestGram = 4;
 
 }  // namespace
