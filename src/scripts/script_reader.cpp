@@ -4,17 +4,20 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "fs/file_system.h"
 #include "fs/paths.h"
 #include "model/identifiers.h"
 #include "scripts/code_tables.h"
+#include "scripts/identifier_index.h"
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
+#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -63,40 +66,15 @@ constexpr std::size_t kCityBusinessesOwnableKey = 28;
 static_assert(kSettingKeys[kOwnableKey] == "ownable");
 static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-// The line with its ASCII letters lowered, into a buffer kept between lines.
-void lowerInto(std::string_view text, std::string& out) {
-    out.resize(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = lowerAscii(text[i]);
-    }
-}
-
-// The keys as they are looked for: letters lowered, so that a lowered line
-// holds a key whatever its letter case.
+// The keys, found whatever their letter case in the line as read.
 const PatternSet& settingKeySet() {
-    static const auto keys = [] {
-        std::array<std::string, kSettingKeys.size()> lowered;
-        for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
-            lowerInto(kSettingKeys[i], lowered[i]);
-        }
-        return lowered;
-    }();
-    static const PatternSet set = [] {
-        std::array<std::string_view, kSettingKeys.size()> views;
-        std::copy(keys.begin(), keys.end(), views.begin());
-        return PatternSet(views);
-    }();
+    static const PatternSet set(kSettingKeys, PatternSet::LetterCase::Ignore);
     return set;
 }
 
-// The key of a line whose letters are already lowered, as an index into
-// kSettingKeys, or -1.
-int keyIndexOf(std::string_view loweredLine) {
-    std::uint64_t found = settingKeySet().occurring(loweredLine);
+// The key of a line as an index into kSettingKeys, or -1.
+int keyIndexOf(std::string_view line) {
+    std::uint64_t found = settingKeySet().occurring(line);
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
     if ((found >> kCityBusinessesOwnableKey) & 1U) {
@@ -454,11 +432,75 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
+// code without its spaces and tabs, into buffer (kept from line to line and
+// grown only for a longer line, so nothing is allocated or cleared per line).
+// Eight bytes are taken at a time while they hold no blank, which is most of
+// a line's code.
+std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer) {
+    constexpr std::uint64_t kSpaces = word::broadcast(' ');
+    constexpr std::uint64_t kTabs = word::broadcast('\t');
+
+    if (buffer.size() < code.size()) {
+        buffer.resize(code.size());
+    }
+    char* const to = buffer.data();
+    const char* const from = code.data();
+    std::size_t kept = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= code.size(); i += 8) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, from + i, sizeof bytes);
+        if (word::zeroBytes(bytes ^ kSpaces) == 0 && word::zeroBytes(bytes ^ kTabs) == 0) {
+            // kept <= i, so the eight bytes fit.
+            std::memcpy(to + kept, &bytes, sizeof bytes);
+            kept += 8;
+            continue;
+        }
+        for (std::size_t k = i; k < i + 8; ++k) {
+            to[kept] = from[k];
+            kept += from[k] != ' ' && from[k] != '\t' ? 1 : 0;
+        }
+    }
+    for (; i < code.size(); ++i) {
+        to[kept] = from[i];
+        kept += from[i] != ' ' && from[i] != '\t' ? 1 : 0;
+    }
+    return {to, kept};
+}
+
+// Match_CodeLine (the slot's code, then the key, both in any letter case) for
+// the three kinds with code tables; it finds both positions, and keeps the
+// key's (counted from 1) in keyAnyCase for the exact search that follows.
+// The tweaks have no code table and leave keyAnyCase at 0.
+bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
+                    std::string_view key, int kind, std::size_t& keyAnyCase) {
+    const auto index = static_cast<std::size_t>(slot);
+    std::string_view code;
+    switch (kind) {
+        case kReadBlocks:
+            code = model.Blocks[index].code;
+            break;
+        case kReadBusinesses:
+            code = model.Businesses[index].code;
+            break;
+        case kReadCommodities:
+            code = model.Commodities[index].code;
+            break;
+        default:
+            return Match_CodeLine(model, text, slot, key, kind);
+    }
+    const std::size_t codeAt = findFrom(text, code, kCompareIgnoreCase, 1);
+    if (codeAt == 0) {
+        return false;
+    }
+    keyAnyCase = findFrom(text, key, kCompareIgnoreCase, 1);
+    return keyAnyCase != 0 && codeAt < keyAnyCase;
+}
+
 // Buffers kept from line to line of one script, so reading a line does not
 // allocate.
 struct LineScratch {
-    std::string text;
-    std::string lowered;
+    std::vector<char> text;
 };
 
 // Interpret line: finds the line's key and record, takes the value text and
@@ -470,15 +512,7 @@ struct LineScratch {
 // run cheapest first, so most lines that are not taken cost little.
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
-    std::string& text = scratch.text;
-    const std::string_view code = stripComment(rawLine);
-    text.resize(code.size());
-    std::size_t kept = 0;
-    for (char c : code) {
-        text[kept] = c;
-        kept += c != ' ' && c != '\t' ? 1 : 0;
-    }
-    text.resize(kept);
+    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -486,22 +520,31 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (slot < 0) {
         return std::nullopt;
     }
-    lowerInto(rawLine, scratch.lowered);
-    const int keyIndex = keyIndexOf(scratch.lowered);
+    const int keyIndex = keyIndexOf(rawLine);
     if (keyIndex < 0) {
         return std::nullopt;
     }
     AcceptedLine line;
     line.key = kSettingKeys[static_cast<std::size_t>(keyIndex)];
-    if (!Match_CodeLine(model, text, slot, line.key, kind)) {
+    // Match_CodeLine, with the key's first position in any letter case kept
+    // (0 when it is not known).
+    std::size_t anyCase = 0;
+    if (!codeComesFirst(model, text, slot, line.key, kind, anyCase)) {
         return std::nullopt;
     }
     line.text = text;
 
-    // The key is looked for with exact letter case from here on.
-    line.keyPos = text.find(line.key);
+    // The key is looked for with exact letter case from here on. No exact
+    // occurrence can stand before the first one in any letter case.
+    if (anyCase == 0) {
+        anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
+    }
+    if (anyCase != 0 && text.substr(anyCase - 1, line.key.size()) == line.key) {
+        line.keyPos = anyCase - 1;
+    } else {
+        line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
+    }
     if (line.keyPos == std::string::npos) {
-        const std::size_t anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
         if (anyCase == 0) {
             return "the key \"" + std::string(line.key) + "\" stands only in the comment.";
         }
@@ -538,59 +581,52 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
 }  // namespace
 
 std::string_view keyOfLine(std::string_view line) {
-    std::string lowered;
-    lowerInto(line, lowered);
-    const int index = keyIndexOf(lowered);
+    const int index = keyIndexOf(line);
     return index < 0 ? std::string_view() : kSettingKeys[static_cast<std::size_t>(index)];
 }
 
 int slotOfLine(int kind, std::string_view text) {
-    // The identifier tables, each searched in one pass; the first slot in
-    // slot order among those whose identifier occurs.
-    static const PatternSet blocks(kBlockIdentifiers);
-    static const PatternSet businesses(kBusinessIdentifiers);
-    static const PatternSet commodities(kCommodityIdentifiers);
+    static const IdentifierIndex blocks(kBlockIdentifiers);
+    static const IdentifierIndex businesses(kBusinessIdentifiers);
+    static const IdentifierIndex commodities(kCommodityIdentifiers);
     static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
                   kBusinessCount <= PatternSet::kMaxPatterns &&
                   kCommodityCount <= PatternSet::kMaxPatterns);
-    std::uint64_t found = 0;
     switch (kind) {
         case kReadBlocks:
-            found = blocks.occurring(text);
-            break;
+            return blocks.firstSlotIn(text);
         case kReadBusinesses:
-            found = businesses.occurring(text);
-            break;
+            return businesses.firstSlotIn(text);
         case kReadCommodities:
-            found = commodities.occurring(text);
-            break;
+            return commodities.firstSlotIn(text);
         case kReadTweaks:
             return tweaksSlotOf(text);
         default:
             return -1;
     }
-    return found == 0 ? -1 : std::countr_zero(found);
 }
 
 namespace {
 
-// The reading of one script, line by line. onFailure(lineNumber, reason) is
-// called for each line that cannot be read and returns whether to go on.
+// The reading of one script, line by line, its bytes read into the given
+// buffer (a load reuses one for its four scripts). onFailure(lineNumber,
+// reason) is called for each line that cannot be read and returns whether to
+// go on.
 template <typename OnFailure>
 FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsModel& model,
-                    OnFailure onFailure) {
-    std::string bytes;
+                    std::string& bytes, OnFailure onFailure) {
     if (auto error = fs.readFile(path, bytes)) {
         return error;
     }
-    const auto lines = splitLines(bytes);
+    LineCursor lines(bytes);
     LineScratch scratch;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].empty()) {
+    std::string_view line;
+    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
+        if (line.empty()) {
             continue;
         }
-        if (auto failure = interpretLine(lines[i], kind, model, scratch)) {
-            if (!onFailure(i + 1, *failure)) {
+        if (auto failure = interpretLine(line, kind, model, scratch)) {
+            if (!onFailure(lineNumber, *failure)) {
                 break;
             }
         }
@@ -630,16 +666,18 @@ void readCodeTablesOf(FileSystem& fs, const std::string& appPath, int kind, Sett
 
 }  // namespace
 
-std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
-                                 SettingsModel& model) {
+namespace {
+
+std::optional<Notice> readScriptWith(FileSystem& fs, const std::string& projectPath, int kind,
+                                     SettingsModel& model, std::string& bytes) {
     const std::string_view fileName = scriptFileOfKind(kind);
     if (fileName.empty()) {
         return std::nullopt;
     }
     const std::string path = projectPath + std::string(fileName);
     std::optional<Notice> stop;
-    const FsStatus error =
-        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
+    const FsStatus error = scanScript(
+        fs, path, kind, model, bytes, [&](std::size_t lineNumber, const std::string& reason) {
             stop = Notice{kApplicationTitle, path + ", line " +
                                                  formatInteger(static_cast<long long>(lineNumber)) +
                                                  ": " + reason};
@@ -651,6 +689,14 @@ std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath,
     return stop;
 }
 
+}  // namespace
+
+std::optional<Notice> readScript(FileSystem& fs, const std::string& projectPath, int kind,
+                                 SettingsModel& model) {
+    std::string bytes;
+    return readScriptWith(fs, projectPath, kind, model, bytes);
+}
+
 std::vector<ScriptProblem> checkScript(FileSystem& fs, const std::string& projectPath, int kind,
                                        SettingsModel& model) {
     const std::string_view fileName = scriptFileOfKind(kind);
@@ -659,11 +705,12 @@ std::vector<ScriptProblem> checkScript(FileSystem& fs, const std::string& projec
     }
     const std::string path = projectPath + std::string(fileName);
     std::vector<ScriptProblem> problems;
-    const FsStatus error =
-        scanScript(fs, path, kind, model, [&](std::size_t lineNumber, const std::string& reason) {
-            problems.push_back({path, lineNumber, reason});
-            return true;
-        });
+    std::string bytes;
+    const FsStatus error = scanScript(fs, path, kind, model, bytes,
+                                      [&](std::size_t lineNumber, const std::string& reason) {
+                                          problems.push_back({path, lineNumber, reason});
+                                          return true;
+                                      });
     if (error) {
         problems.push_back({path, 0, error->reason});
     }
@@ -691,9 +738,10 @@ Notices loadProjectModel(FileSystem& fs, const std::string& appPath, EditorState
     Notices notices;
     SettingsModel& model = state.model;
     state.clearModel();
+    std::string bytes;
     for (int kind : {kReadBlocks, kReadBusinesses, kReadTweaks, kReadCommodities}) {
         readCodeTablesOf(fs, appPath, kind, model, notices);
-        if (auto notice = readScript(fs, state.ProjectPath, kind, model)) {
+        if (auto notice = readScriptWith(fs, state.ProjectPath, kind, model, bytes)) {
             notices.push_back(std::move(*notice));
         }
     }

@@ -1,5 +1,10 @@
 #include "scripts/text_lines.h"
 
+#include <bit>
+#include <cstdint>
+
+#include "scripts/word_ops.h"
+
 namespace tg {
 
 std::vector<std::string_view> splitLines(std::string_view bytes) {
@@ -20,6 +25,47 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
         lines.push_back(bytes.substr(start));
     }
     return lines;
+}
+
+namespace {
+
+// Position of the first carriage return or line feed at or after from, or the
+// size when there is none.
+std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
+    constexpr std::uint64_t kCrs = word::broadcast('\r');
+    constexpr std::uint64_t kLfs = word::broadcast('\n');
+    std::size_t i = from;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        const std::uint64_t w = word::load8(bytes.data() + i);
+        // The lowest marked byte of each half is exact, so is that of both.
+        const std::uint64_t ends = word::zeroBytes(w ^ kCrs) | word::zeroBytes(w ^ kLfs);
+        if (ends != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+        }
+    }
+    for (; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            return i;
+        }
+    }
+    return bytes.size();
+}
+
+}  // namespace
+
+bool LineCursor::next(std::string_view& line) {
+    if (pos_ >= bytes_.size()) {
+        return false;
+    }
+    const std::size_t end = lineEndFrom(bytes_, pos_);
+    line = bytes_.substr(pos_, end - pos_);
+    if (end == bytes_.size()) {
+        pos_ = end;
+    } else {
+        pos_ = end +
+               (bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n' ? 2 : 1);
+    }
+    return true;
 }
 
 }  // namespace tg

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -10,5 +11,19 @@ namespace tg {
 // text excludes them. The end of the bytes closes a last line that has no line
 // end, so "a\r\n" is one line and "" is none.
 std::vector<std::string_view> splitLines(std::string_view bytes);
+
+// The lines of splitLines one at a time, without collecting them first. The
+// line ends are looked for eight bytes at a time.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+
+    // The next line into line, or false after the last one.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
 
 }  // namespace tg

@@ -1,0 +1,47 @@
+#pragma once
+
+// Eight bytes of text handled as one 64-bit word, for the few loops that
+// look at every byte of a script line.
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace tg::word {
+
+inline constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+inline constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+// The eight bytes at p, the first byte lowest on any machine.
+inline std::uint64_t load8(const char* p) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    return word;
+}
+
+// Each byte of the word b.
+inline constexpr std::uint64_t broadcast(unsigned char b) {
+    return kOnes * b;
+}
+
+// Nonzero exactly when some byte of word is zero. The bits set mark the
+// lowest zero byte exactly; bytes above it may be marked wrongly.
+inline constexpr std::uint64_t zeroBytes(std::uint64_t word) {
+    return (word - kOnes) & ~word & kHighs;
+}
+
+// ASCII capitals lowered in each byte. The low seven bits of each byte are
+// compared with "A" and "Z" by adding to them, which cannot carry into the
+// next byte; bytes from 0x80 up are left alone.
+inline constexpr std::uint64_t lower8(std::uint64_t word) {
+    const std::uint64_t low7 = word & ~kHighs;
+    const std::uint64_t atLeastA = low7 + broadcast(0x80 - 'A');
+    const std::uint64_t aboveZ = low7 + broadcast(0x7F - 'Z');
+    const std::uint64_t upper = (atLeastA ^ aboveZ) & ~word & kHighs;
+    return word | (upper >> 2);
+}
+
+}  // namespace tg::word

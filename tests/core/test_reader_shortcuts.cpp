@@ -1,0 +1,503 @@
+// The reader's per-line shortcuts (sampled pattern search, letter case folded
+// without a lowered copy, identifiers looked up run by run, blanks dropped
+// eight bytes at a time, lines walked with memchr, the first character of a
+// case-blind search tested eight at a time) held against the plain way on
+// generated input, odd bytes included. The last test reads whole generated
+// scripts and compares the model and the failing lines with a plain reading
+// built from the program's simple pieces.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fs/file_system.h"
+#include "fs/paths.h"
+#include "model/identifiers.h"
+#include "scripts/code_tables.h"
+#include "scripts/identifier_index.h"
+#include "scripts/numbers.h"
+#include "scripts/pattern_set.h"
+#include "scripts/script_reader.h"
+#include "scripts/text_lines.h"
+#include "scripts/text_ops.h"
+#include "scripts/word_ops.h"
+#include "test_support.h"
+
+namespace tg {
+namespace {
+
+class Random {
+public:
+    explicit Random(unsigned seed) : engine_(seed) {}
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+
+    template <typename List>
+    std::string_view any(const List& from) {
+        return from[static_cast<std::size_t>(pick(0, static_cast<int>(std::size(from)) - 1))];
+    }
+
+    // Words from the list (whole, cut, in another letter case) mixed with
+    // bytes that sit next to letters under bit 0x20 ("@" and "`", "[" and
+    // "{"), NULs, line-end bytes and bytes from 0x80 up.
+    template <typename List>
+    std::string text(const List& words, int parts) {
+        static constexpr std::string_view kOdd[] = {" ",
+                                                    "\t",
+                                                    "@",
+                                                    "`",
+                                                    "[",
+                                                    "{",
+                                                    "]",
+                                                    "}",
+                                                    "^",
+                                                    "~",
+                                                    "_",
+                                                    "\x7f",
+                                                    std::string_view("\0", 1),
+                                                    "\xc1",
+                                                    "\xe1",
+                                                    "\x80",
+                                                    "\xff",
+                                                    "--",
+                                                    "=",
+                                                    ";",
+                                                    "(",
+                                                    ",",
+                                                    ")",
+                                                    ".",
+                                                    "0.5",
+                                                    "-3"};
+        std::string out;
+        for (int p = 0; p < parts; ++p) {
+            std::string word(any(words));
+            switch (pick(0, 7)) {
+                case 0:
+                    word.resize(static_cast<std::size_t>(pick(0, static_cast<int>(word.size()))));
+                    break;
+                case 1:
+                    word.erase(0, static_cast<std::size_t>(pick(0, static_cast<int>(word.size()))));
+                    break;
+                case 2:
+                    for (char& c : word) {
+                        c = pick(0, 1) == 0 ? asciiUpper(c) : asciiLower(c);
+                    }
+                    break;
+                case 3:
+                case 4:
+                    out += any(kOdd);
+                    break;
+                default:
+                    break;
+            }
+            out += word;
+        }
+        return out;
+    }
+
+private:
+    std::mt19937 engine_;
+};
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = asciiLower(c);
+    }
+    return out;
+}
+
+TEST(ReaderShortcuts, CaseBlindPatternSetFindsWhatALoweredSearchFinds) {
+    static constexpr std::string_view kWords[] = {
+        "Value", "ab", "AB@", "a[b", "A{B", "z", "\xc1x", "\xe1X", "owNable", "eAsY", "24hours"};
+    int hits = 0;
+    for (unsigned seed = 1; seed <= 2000; ++seed) {
+        Random random(seed);
+        std::vector<std::string> patterns;
+        const int count = random.pick(0, 40);
+        for (int i = 0; i < count; ++i) {
+            patterns.push_back(random.text(kWords, random.pick(1, 3)));
+        }
+        const std::vector<std::string_view> views(patterns.begin(), patterns.end());
+        const PatternSet set(views, PatternSet::LetterCase::Ignore);
+        for (int t = 0; t < 20; ++t) {
+            const std::string text = random.text(kWords, random.pick(0, 14));
+            std::uint64_t expected = 0;
+            for (std::size_t i = 0; i < patterns.size(); ++i) {
+                if (!patterns[i].empty() &&
+                    lowered(text).find(lowered(patterns[i])) != std::string::npos) {
+                    expected |= std::uint64_t{1} << i;
+                }
+            }
+            ASSERT_EQ(set.occurring(text), expected) << "seed " << seed << ", text " << text;
+            hits += std::popcount(expected);
+        }
+    }
+    EXPECT_GT(hits, 20000);
+}
+
+TEST(ReaderShortcuts, PatternSetSamplingMissesNoOccurrenceNearTheEnds) {
+    // Patterns of every length from one to twelve, each alone in a text at
+    // every offset, with filler that holds none of them.
+    const std::string pattern = "KLMNOPQRSTUV";
+    for (std::size_t length = 1; length <= pattern.size(); ++length) {
+        const std::string_view wanted(pattern.data(), length);
+        const std::string_view longer = "KLMNOPQRSTUVW";
+        const std::string_view both[] = {wanted, longer};
+        const PatternSet set(both);
+        for (std::size_t before = 0; before < 9; ++before) {
+            for (std::size_t after = 0; after < 9; ++after) {
+                const std::string text =
+                    std::string(before, 'a') + std::string(wanted) + std::string(after, 'a');
+                ASSERT_EQ(set.occurring(text), 1U) << text;
+                ASSERT_EQ(set.occurring(text.substr(0, text.size() - after - 1)), 0U) << text;
+            }
+        }
+    }
+}
+
+TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
+    static constexpr std::string_view kPieces[] = {
+        "a", "bc", "\r", "\n", "\r\n", "\n\r", std::string_view("\0", 1), "\xff", " "};
+    for (unsigned seed = 1; seed <= 5000; ++seed) {
+        Random random(seed);
+        std::string bytes;
+        const int parts = random.pick(0, 30);
+        for (int p = 0; p < parts; ++p) {
+            bytes += random.any(kPieces);
+        }
+        std::vector<std::string_view> walked;
+        LineCursor cursor(bytes);
+        std::string_view line;
+        while (cursor.next(line)) {
+            walked.push_back(line);
+        }
+        ASSERT_EQ(walked, splitLines(bytes)) << "seed " << seed;
+        // Every line is a view into the bytes, not a copy.
+        for (std::string_view l : walked) {
+            ASSERT_TRUE(l.empty() ||
+                        (l.data() >= bytes.data() && l.data() < bytes.data() + bytes.size()));
+        }
+    }
+}
+
+int firstSlotPlain(const std::vector<std::string>& identifiers, std::string_view text) {
+    for (std::size_t slot = 0; slot < identifiers.size(); ++slot) {
+        if (!identifiers[slot].empty() && text.find(identifiers[slot]) != std::string_view::npos) {
+            return static_cast<int>(slot);
+        }
+    }
+    return -1;
+}
+
+TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
+    // Tables of the game's kind and odd ones: identifiers inside others,
+    // repeated, empty, with blanks, lower-case letters and high bytes.
+    static constexpr std::string_view kPieces[] = {"BAR", "BARN",     "ZOO", "DOCK_1", "_",  "A B",
+                                                   "ab",  "\xc1\xe1", "7",   "X",      "[Y]"};
+    int found = 0;
+    for (unsigned seed = 1; seed <= 2000; ++seed) {
+        Random random(seed);
+        std::vector<std::string> identifiers;
+        const int count = random.pick(0, 64);
+        for (int i = 0; i < count; ++i) {
+            identifiers.push_back(random.text(kPieces, random.pick(0, 3)));
+        }
+        const std::vector<std::string_view> views(identifiers.begin(), identifiers.end());
+        const IdentifierIndex index(views);
+        for (int t = 0; t < 20; ++t) {
+            // Texts up to 64 bytes and longer ones are taken in different ways.
+            const std::string text = random.text(kPieces, random.pick(0, t % 2 == 0 ? 10 : 40));
+            const int expected = firstSlotPlain(identifiers, text);
+            ASSERT_EQ(index.firstSlotIn(text), expected) << "seed " << seed << ", text " << text;
+            found += expected >= 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(found, 10000);
+
+    // The game's tables on lines with odd bytes.
+    for (unsigned seed = 1; seed <= 5000; ++seed) {
+        Random random(seed);
+        const std::string blocks = random.text(kBlockIdentifiers, random.pick(0, 5));
+        const std::string businesses = random.text(kBusinessIdentifiers, random.pick(0, 5));
+        const std::string commodities = random.text(kCommodityIdentifiers, random.pick(0, 5));
+        ASSERT_EQ(slotOfLine(0, blocks), blockSlotOf(blocks)) << blocks;
+        ASSERT_EQ(slotOfLine(1, businesses), businessSlotOf(businesses)) << businesses;
+        ASSERT_EQ(slotOfLine(3, commodities), commoditySlotOf(commodities)) << commodities;
+    }
+}
+
+TEST(ReaderShortcuts, WordLoweringLowersEveryByteAsLowerAsciiDoes) {
+    for (int b = 0; b < 256; ++b) {
+        for (int place = 0; place < 8; ++place) {
+            // The byte among neighbours that are capitals, high bytes or
+            // the bytes around "A" and "Z".
+            for (unsigned char neighbour : {'A', 'Z', '@', '[', 'a', '\x80', '\xff', '\0'}) {
+                unsigned char bytes[8];
+                std::fill(std::begin(bytes), std::end(bytes), neighbour);
+                bytes[place] = static_cast<unsigned char>(b);
+                const std::uint64_t lowered8 =
+                    word::lower8(word::load8(reinterpret_cast<const char*>(bytes)));
+                for (int k = 0; k < 8; ++k) {
+                    const auto got = static_cast<unsigned char>(lowered8 >> (8 * k));
+                    ASSERT_EQ(got,
+                              static_cast<unsigned char>(asciiLower(static_cast<char>(bytes[k]))))
+                        << "byte " << b << " at " << place << " beside " << int{neighbour};
+                }
+            }
+        }
+    }
+}
+
+std::size_t findIgnoringCasePlain(std::string_view text, std::string_view part, std::size_t start) {
+    if (part.empty() || start > text.size()) {
+        return 0;
+    }
+    const std::string lowText = lowered(text);
+    const std::size_t at = lowText.find(lowered(part), start - 1);
+    return at == std::string::npos ? 0 : at + 1;
+}
+
+TEST(ReaderShortcuts, CaseBlindFindAgreesWithALoweredSearch) {
+    static constexpr std::string_view kWords[] = {"AIRPORT", "value", "a",    "@",  "`", "[x",
+                                                  "{X",      "\xc1",  "\xe1", "Zz", "-"};
+    int hits = 0;
+    for (unsigned seed = 1; seed <= 20000; ++seed) {
+        Random random(seed);
+        const std::string text = random.text(kWords, random.pick(0, 16));
+        std::string part = random.text(kWords, random.pick(1, 4));
+        if (random.pick(0, 1) == 0 && !text.empty()) {
+            // A piece of the text itself, long ones included, letters in
+            // another case.
+            const auto from =
+                static_cast<std::size_t>(random.pick(0, static_cast<int>(text.size()) - 1));
+            part = text.substr(from, static_cast<std::size_t>(random.pick(1, 30)));
+            for (char& c : part) {
+                c = random.pick(0, 1) == 0 ? asciiUpper(c) : asciiLower(c);
+                // Now and then a byte that differs from it only in bit 0x20
+                // and is not its other letter case.
+                if (asciiLower(c) == asciiUpper(c) && random.pick(0, 9) == 0) {
+                    c = static_cast<char>(c ^ 0x20);
+                }
+            }
+        }
+        const std::size_t start = static_cast<std::size_t>(random.pick(0, 40));
+        const std::size_t expected = findIgnoringCasePlain(text, part, start < 1 ? 1 : start);
+        ASSERT_EQ(findFrom(text, part, kCompareIgnoreCase, start), expected)
+            << "text " << text << ", part " << part << ", start " << start;
+        hits += expected != 0 ? 1 : 0;
+    }
+    EXPECT_GT(hits, 2000);
+}
+
+// ---------------------------------------------------------------------------
+// Whole scripts: blocksettings.lua read by the reader and by a plain reading.
+
+struct PlainBlocks {
+    std::array<BlockRecord, kBlockCount> blocks{};
+    std::vector<std::size_t> failingLines;
+};
+
+bool plainNumber(std::string_view text, double& out) {
+    const NumberScan scan = scanNumber(text);
+    if (scan.length == 0 || scan.length != text.size() || scan.overflow) {
+        return false;
+    }
+    out = scan.value;
+    return true;
+}
+
+// One line the plain way: every test on its own text, one search at a time.
+// Returns false when the line fails.
+bool plainBlockLine(std::string_view raw, const SettingsModel& tables, PlainBlocks& out) {
+    std::string key;
+    for (std::string_view candidate :
+         {"value", "prestige", "ownable", "buildingrights", "timeinstore", "markup",
+          "citybusinessesownable", "daysoff", "AddCommodity", "Membership"}) {
+        const std::string lowLine = lowered(raw);
+        if (lowLine.find(lowered(candidate)) == std::string::npos) {
+            continue;
+        }
+        if (candidate == "ownable" && lowLine.find("citybusinessesownable") != std::string::npos) {
+            continue;
+        }
+        key = std::string(candidate);
+        break;
+    }
+    const std::string text = removeTabs(removeSpaces(stripComment(raw)));
+    if (text.empty()) {
+        return true;
+    }
+    const int slot = blockSlotOf(text);
+    if (slot < 0 || key.empty() || !Match_CodeLine(tables, text, slot, key, 0)) {
+        return true;
+    }
+    const std::size_t keyPos = text.find(key);
+    if (keyPos == std::string::npos) {
+        return false;
+    }
+    const std::size_t semi = text.find(';', keyPos);
+    const std::size_t equals = text.find('=', keyPos);
+    if (semi == std::string::npos || (equals != std::string::npos && equals > semi)) {
+        return false;
+    }
+    const std::string valueText = equals == std::string::npos
+                                      ? text.substr(0, semi)
+                                      : text.substr(equals + 1, semi - equals - 1);
+    BlockRecord& block = out.blocks[static_cast<std::size_t>(slot)];
+    if (key == "buildingrights") {
+        block.buildingrights = valueText == "2";
+        return true;
+    }
+    if (key != "value" && key != "prestige" && key != "ownable") {
+        return true;
+    }
+    if (equals == std::string::npos) {
+        return false;
+    }
+    double number = 0;
+    if (key == "ownable") {
+        if (equalsIgnoreCase(valueText, "true") || equalsIgnoreCase(valueText, "false")) {
+            block.ownable = equalsIgnoreCase(valueText, "true");
+            return true;
+        }
+        const NumberScan scan = scanNumber(valueText);
+        if (scan.length == 0 || scan.length != valueText.size()) {
+            return false;
+        }
+        block.ownable = scan.value != 0.0;
+        return true;
+    }
+    if (!plainNumber(valueText, number)) {
+        return false;
+    }
+    if (key == "prestige") {
+        block.prestige = number;
+        return true;
+    }
+    const auto rounded = roundToInt16(number);
+    if (!rounded) {
+        return false;
+    }
+    block.value = *rounded;
+    return true;
+}
+
+TEST(ReaderShortcuts, WholeScriptsReadAsThePlainWayReadsThem) {
+    test::TempDir project;
+    SettingsModel tables;
+    for (int i = 0; i < kBlockCount; ++i) {
+        // Most codes as the identifiers, a few in another letter case or
+        // different, so Match_CodeLine turns some lines away.
+        std::string code(kBlockIdentifiers[static_cast<std::size_t>(i)]);
+        if (i % 7 == 3) {
+            code = lowered(code);
+        } else if (i % 11 == 5) {
+            code = "OTHER";
+        }
+        tables.Blocks[static_cast<std::size_t>(i)].code = code;
+    }
+    static constexpr std::string_view kKeys[] = {"value",
+                                                 "prestige",
+                                                 "ownable",
+                                                 "buildingrights",
+                                                 "Value",
+                                                 "PRESTIGE",
+                                                 "citybusinessesownable",
+                                                 "markup"};
+    static constexpr std::string_view kValues[] = {
+        "1200", "0.75", "-3.5",  "true", "FALSE",
+        "2",    "1",    "40000", "1e3",  ".5",
+        "12a",  "",     "2.5",   "\xc1", std::string_view("\0", 1)};
+    static constexpr std::string_view kEnds[] = {"\r\n", "\r\n", "\n", "\r"};
+    int accepted = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        std::string script;
+        const int lineCount = random.pick(1, 60);
+        for (int l = 0; l < lineCount; ++l) {
+            std::string line;
+            switch (random.pick(0, 9)) {
+                case 0:  // noise and pieces
+                    line = random.text(kKeys, random.pick(0, 6)) +
+                           random.text(kBlockIdentifiers, random.pick(0, 3));
+                    break;
+                case 1:  // a very long line
+                    line = "Block[" + std::string(random.any(kBlockIdentifiers)) + "]." +
+                           std::string(random.any(kKeys)) + " = " +
+                           std::string(random.any(kValues)) + ";" +
+                           std::string(static_cast<std::size_t>(random.pick(100, 3000)), 'x') +
+                           "-- " + std::string(random.any(kKeys));
+                    break;
+                case 2:  // a key only in the comment
+                    line = "Block[" + std::string(random.any(kBlockIdentifiers)) + "] = 1; -- " +
+                           std::string(random.any(kKeys));
+                    break;
+                default: {  // a setting line, spaced and cased at random
+                    const std::string blank = random.pick(0, 2) == 0 ? "\t" : " ";
+                    line = std::string(random.pick(0, 1) ? blank : "") + "Block[" +
+                           std::string(random.any(kBlockIdentifiers)) + "]." +
+                           std::string(random.any(kKeys)) + blank + "=" + blank +
+                           std::string(random.any(kValues)) + ";";
+                    if (random.pick(0, 3) == 0) {
+                        line += "  -- " + random.text(kKeys, random.pick(0, 3));
+                    }
+                    if (random.pick(0, 8) == 0) {
+                        line = random.text(kKeys, 1) + line;
+                    }
+                }
+            }
+            script += line;
+            script += random.any(kEnds);
+        }
+        test::writeBytes(project / "blocksettings.lua", script);
+
+        PlainBlocks plain;
+        const std::vector<std::string_view> lines = splitLines(script);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!lines[i].empty() && !plainBlockLine(lines[i], tables, plain)) {
+                plain.failingLines.push_back(i + 1);
+            }
+        }
+
+        SettingsModel model = tables;
+        const auto problems = checkScript(realFileSystem(), project.path(), 0, model);
+        std::vector<std::size_t> failing;
+        for (const ScriptProblem& problem : problems) {
+            failing.push_back(problem.line);
+        }
+        ASSERT_EQ(failing, plain.failingLines) << "seed " << seed;
+        for (std::size_t i = 0; i < plain.blocks.size(); ++i) {
+            const BlockRecord& got = model.Blocks[i];
+            const BlockRecord& want = plain.blocks[i];
+            ASSERT_EQ(got.value, want.value) << "seed " << seed << ", slot " << i;
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(got.prestige),
+                      std::bit_cast<std::uint64_t>(want.prestige))
+                << "seed " << seed << ", slot " << i;
+            ASSERT_EQ(got.ownable, want.ownable) << "seed " << seed << ", slot " << i;
+            ASSERT_EQ(got.buildingrights, want.buildingrights) << "seed " << seed << ", slot " << i;
+            accepted += want.value != 0 || want.prestige != 0 || want.ownable ? 1 : 0;
+        }
+
+        // readScript stops at the first failing line with that line's number.
+        SettingsModel stopped = tables;
+        const auto notice = readScript(realFileSystem(), project.path(), 0, stopped);
+        if (plain.failingLines.empty()) {
+            ASSERT_FALSE(notice.has_value()) << notice->text;
+        } else {
+            ASSERT_TRUE(notice.has_value());
+            const std::string where = ", line " + std::to_string(plain.failingLines.front()) + ": ";
+            ASSERT_NE(notice->text.find(where), std::string::npos) << notice->text;
+        }
+    }
+    EXPECT_GT(accepted, 1000);
+}
+
+}  // namespace
+}  // namespace tg
