@@ -1,9 +1,14 @@
 #include "ui/program_icon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace tg {
 
@@ -65,12 +70,57 @@ QImage programIconImage(int size) {
     return image;
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+namespace {
+
+// The sizes the icon offers to window managers and docks.
+constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
+// Draws the icon when a size is first asked for, not when the icon is made:
+// a window icon set at start-up costs nothing until a window system wants
+// its pixels. Each size is drawn once and kept.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        for (const auto& [drawnSide, drawn] : drawn_) {
+            if (drawnSide == side) {
+                return drawn;
+            }
+        }
+        QPixmap fresh = QPixmap::fromImage(programIconImage(side));
+        drawn_.emplace_back(side, fresh);
+        return fresh;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (int side : kIconSizes) {
+            sizes.append(QSize(side, side));
+        }
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("tgedit-program-icon"); }
+
+private:
+    std::vector<std::pair<int, QPixmap>> drawn_;
+};
+
+}  // namespace
+
+QIcon programIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 }  // namespace tg

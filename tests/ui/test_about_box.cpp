@@ -164,7 +164,12 @@ private slots:
             // Opaque in the middle, clear in the very corner (rounded).
             QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
             QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            // The icon hands out the same picture, drawn when first asked for.
+            const QImage fromIcon = icon.pixmap(size, size).toImage();
+            QCOMPARE(fromIcon.size(), QSize(size, size));
+            QCOMPARE(fromIcon.convertToFormat(image.format()), image);
         }
+        QVERIFY(!icon.pixmap(20, 20).isNull());
     }
 
     // With TGEDIT_SCREENSHOT_DIR set, saves a picture of the box there.
