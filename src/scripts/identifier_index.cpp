@@ -81,14 +81,12 @@ std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
 
 std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
 #if defined(__SSE2__)
-    if (rangeCount_ != 0) {
+    const std::size_t n = std::min<std::size_t>(text.size(), 64);
+    if (rangeCount_ != 0 && n >= 16) {
         // A byte b is in the range [first, first + width] when b - first,
         // wrapping, is at most width: unsigned, min(b - first, width) equals
         // b - first.
-        const std::size_t n = std::min<std::size_t>(text.size(), 64);
-        std::uint64_t bits = 0;
-        std::size_t i = 0;
-        for (; i + 16 <= n; i += 16) {
+        auto bitsAt = [&](std::size_t i) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
             __m128i in = _mm_setzero_si128();
             for (std::size_t r = 0; r < rangeCount_; ++r) {
@@ -99,10 +97,16 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
                 const __m128i offset = _mm_sub_epi8(v, first);
                 in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width), offset));
             }
-            bits |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(in))} << i;
+            return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(in))} << i;
+        };
+        std::uint64_t bits = 0;
+        std::size_t i = 0;
+        for (; i + 16 <= n; i += 16) {
+            bits |= bitsAt(i);
         }
-        for (; i < n; ++i) {
-            bits |= std::uint64_t{inRun_[static_cast<unsigned char>(text[i])]} << i;
+        // The last bytes with the 16 that end there, some classified twice.
+        if (i < n) {
+            bits |= bitsAt(n - 16);
         }
         return bits;
     }

@@ -163,8 +163,17 @@ TEST(ReaderShortcuts, PatternSetSamplingMissesNoOccurrenceNearTheEnds) {
 }
 
 TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
-    static constexpr std::string_view kPieces[] = {
-        "a", "bc", "\r", "\n", "\r\n", "\n\r", std::string_view("\0", 1), "\xff", " "};
+    static constexpr std::string_view kPieces[] = {"a",
+                                                   "bc",
+                                                   "\r",
+                                                   "\n",
+                                                   "\r\n",
+                                                   "\n\r",
+                                                   std::string_view("\0", 1),
+                                                   "\xff",
+                                                   " ",
+                                                   "Block[AIRPORT].value = 25000;",
+                                                   "\x8d\x8a\x0d\x0a\x2d\x2d"};
     for (unsigned seed = 1; seed <= 5000; ++seed) {
         Random random(seed);
         std::string bytes;
@@ -185,6 +194,35 @@ TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
                         (l.data() >= bytes.data() && l.data() < bytes.data() + bytes.size()));
         }
     }
+}
+
+TEST(ReaderShortcuts, LineEndsFoundAsTheBytewiseSearchFindsThem) {
+    // Line ends sparse and dense, near chunk edges, beside bytes that differ
+    // from them only in the high bit, from every start.
+    std::mt19937 engine(11);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine);
+    };
+    static constexpr char kOthers[] = {'a', '\x8d', '\x8a', '\0', '\x0c', '\x0e', '\xff', ' '};
+    int ends = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const int length = pick(0, 100);
+        const int sparse = pick(1, 60);
+        for (int i = 0; i < length; ++i) {
+            bytes.push_back(pick(0, sparse) == 0 ? (pick(0, 1) == 0 ? '\r' : '\n')
+                                                 : kOthers[pick(0, 7)]);
+        }
+        for (std::size_t from = 0; from <= bytes.size(); ++from) {
+            const std::size_t found = bytes.find_first_of("\r\n", from);
+            const std::size_t expected = found == std::string::npos ? bytes.size() : found;
+            ASSERT_EQ(lineEndFrom(bytes, from), expected) << "round " << round << ", from " << from;
+            ASSERT_EQ(lineEndFromPlain(bytes, from), expected)
+                << "round " << round << ", from " << from;
+            ends += found != std::string::npos ? 1 : 0;
+        }
+    }
+    EXPECT_GT(ends, 10000);
 }
 
 int firstSlotPlain(const std::vector<std::string>& identifiers, std::string_view text) {
@@ -341,6 +379,8 @@ TEST(ReaderShortcuts, CaseBlindFindAgreesWithALoweredSearch) {
         const std::size_t start = static_cast<std::size_t>(random.pick(0, 40));
         const std::size_t expected = findIgnoringCasePlain(text, part, start < 1 ? 1 : start);
         ASSERT_EQ(findFrom(text, part, kCompareIgnoreCase, start), expected)
+            << "text " << text << ", part " << part << ", start " << start;
+        ASSERT_EQ(findFromByWords(text, part, start), expected)
             << "text " << text << ", part " << part << ", start " << start;
         hits += expected != 0 ? 1 : 0;
     }
