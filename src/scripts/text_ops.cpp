@@ -85,7 +85,8 @@ std::size_t findIgnoringCaseByWords(std::string_view text, std::string_view part
 // findIgnoringCaseByWords, with the first two characters of part tested at
 // 16 positions at a time where the machine allows it (each exactly, as a
 // letter with bit 0x20 set or another byte as itself), which leaves few
-// candidates to test whole. The positions left over go the word way.
+// candidates to test whole. Texts with fewer than 16 places for part go the
+// word way.
 std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::size_t from) {
 #if defined(__SSE2__)
     if (part.size() >= 2 && part.size() <= text.size()) {
@@ -94,23 +95,43 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::
         const __m128i want0 = _mm_set1_epi8(static_cast<char>(part[0] | setOf(part[0])));
         const __m128i set1 = _mm_set1_epi8(setOf(part[1]));
         const __m128i want1 = _mm_set1_epi8(static_cast<char>(part[1] | setOf(part[1])));
-        // Every position of a block can start part, so the load at i + 1
-        // stays inside the text too.
-        const std::size_t last = text.size() - part.size();
-        for (; from + 16 <= last + 1; from += 16) {
-            const char* at = text.data() + from;
+        // The candidates among the 16 positions from block on, every one
+        // of which can start part, so the load at block + 1 stays inside the
+        // text too.
+        auto candidatesAt = [&](std::size_t block) {
+            const char* at = text.data() + block;
             const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
-            auto candidates = static_cast<unsigned>(
+            return static_cast<unsigned>(
                 _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(v0, set0), want0),
                                                 _mm_cmpeq_epi8(_mm_or_si128(v1, set1), want1))));
+        };
+        auto firstMatch = [&](std::size_t block, unsigned candidates) {
             while (candidates != 0) {
-                const std::size_t i = from + static_cast<std::size_t>(std::countr_zero(candidates));
+                const std::size_t i =
+                    block + static_cast<std::size_t>(std::countr_zero(candidates));
                 if (matchesIgnoringCaseAt(text, part, i)) {
                     return i;
                 }
                 candidates &= candidates - 1;
             }
+            return std::string_view::npos;
+        };
+        const std::size_t last = text.size() - part.size();
+        if (last + 1 >= 16) {
+            for (; from + 16 <= last + 1; from += 16) {
+                if (const std::size_t i = firstMatch(from, candidatesAt(from));
+                    i != std::string_view::npos) {
+                    return i;
+                }
+            }
+            if (from > last) {
+                return std::string_view::npos;
+            }
+            // The positions left: the 16 that end at the last, without those
+            // already tested.
+            const std::size_t block = last - 15;
+            return firstMatch(block, candidatesAt(block) & (~0U << (from - block)));
         }
     }
 #endif
