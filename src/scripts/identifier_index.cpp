@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <bit>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tg {
 
 namespace {
@@ -40,9 +44,74 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
         }
         std::size_t e = entryOf(id);
         if (entries_[e].identifier.empty()) {  // a repeated identifier keeps its first entry
-            entries_[e] = Entry{id, set_.occurring(id)};
+            entries_[e] = Entry{id, set_.occurring(id), static_cast<int>(i)};
         }
     }
+    // The bytes of runs as ranges, for runBits.
+    std::size_t ranges = 0;
+    for (std::size_t b = 0; b < inRun_.size();) {
+        if (!inRun_[b]) {
+            ++b;
+            continue;
+        }
+        std::size_t end = b;
+        while (end + 1 < inRun_.size() && inRun_[end + 1]) {
+            ++end;
+        }
+        if (ranges == kMaxRanges) {
+            ranges = 0;  // too many: every byte is looked at alone
+            break;
+        }
+        rangeFirst_[ranges].bytes.fill(static_cast<std::uint8_t>(b));
+        rangeWidth_[ranges].bytes.fill(static_cast<std::uint8_t>(end - b));
+        ++ranges;
+        b = end + 1;
+    }
+    rangeCount_ = ranges;
+}
+
+std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
+    const std::size_t n = std::min<std::size_t>(text.size(), 64);
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        bits |= std::uint64_t{inRun_[static_cast<unsigned char>(text[i])]} << i;
+    }
+    return bits;
+}
+
+std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
+#if defined(__SSE2__)
+    const std::size_t n = std::min<std::size_t>(text.size(), 64);
+    if (rangeCount_ != 0 && n >= 16) {
+        // A byte b is in the range [first, first + width] when b - first,
+        // wrapping, is at most width: unsigned, min(b - first, width) equals
+        // b - first.
+        auto bitsAt = [&](std::size_t i) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+            __m128i in = _mm_setzero_si128();
+            for (std::size_t r = 0; r < rangeCount_; ++r) {
+                const __m128i first =
+                    _mm_load_si128(reinterpret_cast<const __m128i*>(rangeFirst_[r].bytes.data()));
+                const __m128i width =
+                    _mm_load_si128(reinterpret_cast<const __m128i*>(rangeWidth_[r].bytes.data()));
+                const __m128i offset = _mm_sub_epi8(v, first);
+                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width), offset));
+            }
+            return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(in))} << i;
+        };
+        std::uint64_t bits = 0;
+        std::size_t i = 0;
+        for (; i + 16 <= n; i += 16) {
+            bits |= bitsAt(i);
+        }
+        // The last bytes with the 16 that end there, some classified twice.
+        if (i < n) {
+            bits |= bitsAt(n - 16);
+        }
+        return bits;
+    }
+#endif
+    return runBitsPlain(text);
 }
 
 std::size_t IdentifierIndex::entryOf(std::string_view run) const {
@@ -54,26 +123,38 @@ std::size_t IdentifierIndex::entryOf(std::string_view run) const {
     return e;
 }
 
-std::uint64_t IdentifierIndex::occurringInRun(std::string_view run) const {
+// The identifiers occurring in a run; wholeSlot is the slot of the run
+// itself when it is an identifier whole, otherwise left alone.
+std::uint64_t IdentifierIndex::occurringInRun(std::string_view run, int& wholeSlot) const {
     if (run.size() < shortest_) {
         return 0;
     }
     const Entry& entry = entries_[entryOf(run)];
-    return entry.identifier.empty() ? set_.occurring(run) : entry.occurring;
+    if (entry.identifier.empty()) {
+        return set_.occurring(run);
+    }
+    wholeSlot = entry.slot;
+    return entry.occurring;
 }
 
 int IdentifierIndex::firstSlotIn(std::string_view text) const {
+    std::size_t at = 0;
+    return firstSlotIn(text, at);
+}
+
+int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
+    at = std::string_view::npos;
     if (shortest_ == 0 || text.size() < shortest_) {
         return -1;
     }
     std::uint64_t found = 0;
+    // The lowest slot seen as a whole run, and where that run starts.
+    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
+    std::size_t wholeAt = std::string_view::npos;
     if (text.size() <= 64) {
         // Most lines: the bytes in runs as one bit each, so that runs too
         // short to hold an identifier are dropped without a branch per byte.
-        std::uint64_t inRun = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            inRun |= std::uint64_t{inRun_[static_cast<unsigned char>(text[i])]} << i;
-        }
+        const std::uint64_t inRun = runBits(text);
         // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
         std::uint64_t longEnough = inRun;
         for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {
@@ -84,8 +165,14 @@ int IdentifierIndex::firstSlotIn(std::string_view text) const {
             const int start = std::countr_zero(starts);
             starts &= starts - 1;
             const int length = std::countr_one(inRun >> start);
+            int slot = wholeSlot;
             found |= occurringInRun(
-                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
+                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)),
+                slot);
+            if (slot < wholeSlot) {
+                wholeSlot = slot;
+                wholeAt = static_cast<std::size_t>(start);
+            }
         }
     } else {
         std::size_t i = 0;
@@ -98,11 +185,23 @@ int IdentifierIndex::firstSlotIn(std::string_view text) const {
                 ++i;
             }
             if (i > start) {
-                found |= occurringInRun(text.substr(start, i - start));
+                int slot = wholeSlot;
+                found |= occurringInRun(text.substr(start, i - start), slot);
+                if (slot < wholeSlot) {
+                    wholeSlot = slot;
+                    wholeAt = start;
+                }
             }
         }
     }
-    return found == 0 ? -1 : std::countr_zero(found);
+    if (found == 0) {
+        return -1;
+    }
+    const int slot = std::countr_zero(found);
+    if (slot == wholeSlot) {
+        at = wholeAt;
+    }
+    return slot;
 }
 
 }  // namespace tg

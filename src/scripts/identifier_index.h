@@ -25,17 +25,40 @@ public:
 
     int firstSlotIn(std::string_view text) const;
 
+    // firstSlotIn, and in at a position where that slot's identifier occurs
+    // in text, or npos when the search did not learn one (the identifier
+    // found only inside a longer run).
+    int firstSlotIn(std::string_view text, std::size_t& at) const;
+
+    // Bit i set when byte i of text (for the first 64 bytes) is one of the
+    // bytes identifiers are made of. runBits takes 16 bytes at a time where
+    // the machine allows it; runBitsPlain looks at each byte alone. Both are
+    // kept callable so that each can be held against the other.
+    std::uint64_t runBits(std::string_view text) const;
+    std::uint64_t runBitsPlain(std::string_view text) const;
+
 private:
     struct Entry {
         std::string_view identifier;  // empty: free
         std::uint64_t occurring = 0;  // the identifiers occurring in it, itself included
+        int slot = 0;                 // its own (first) slot
     };
 
-    std::uint64_t occurringInRun(std::string_view run) const;
+    std::uint64_t occurringInRun(std::string_view run, int& wholeSlot) const;
     std::size_t entryOf(std::string_view run) const;
 
     PatternSet set_;
     std::array<bool, 256> inRun_{};
+    // The bytes of inRun_ as up to kMaxRanges ranges, each as its first byte
+    // and its width less one, every byte of the vector alike; rangeCount_ is
+    // 0 when they need more ranges.
+    static constexpr std::size_t kMaxRanges = 4;
+    struct alignas(16) Bytes16 {
+        std::array<std::uint8_t, 16> bytes{};
+    };
+    std::array<Bytes16, kMaxRanges> rangeFirst_{};
+    std::array<Bytes16, kMaxRanges> rangeWidth_{};
+    std::size_t rangeCount_ = 0;
     std::size_t shortest_ = 0;
     std::vector<Entry> entries_;  // a power of two in size, at most half full
     int entryShift_ = 0;          // the hash's high bits that pick an entry

@@ -103,7 +103,7 @@ PatternSet::PatternSet(std::span<const std::string_view> patterns, LetterCase le
             filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
             std::size_t s = slotOf(gram);
             while (slots_[s].used && slots_[s].gram != gram) {
-                s = (s + 1) % slots_.size();
+                s = (s + 1) & (slots_.size() - 1);
             }
             slots_[s].used = true;
             slots_[s].gram = gram;
@@ -140,7 +140,7 @@ bool PatternSet::matchesAt(const std::string& pattern, std::string_view text,
 
 std::uint64_t PatternSet::lookUp(std::uint32_t gram, std::uint64_t found, std::string_view text,
                                  std::size_t pos) const {
-    for (std::size_t s = slotOf(gram); slots_[s].used; s = (s + 1) % slots_.size()) {
+    for (std::size_t s = slotOf(gram); slots_[s].used; s = (s + 1) & (slots_.size() - 1)) {
         if (slots_[s].gram != gram) {
             continue;
         }

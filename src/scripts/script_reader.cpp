@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
 
 #include "fs/file_system.h"
 #include "fs/paths.h"
@@ -183,7 +184,41 @@ Failure toDouble(std::string_view valueText, double& out) {
     return std::nullopt;
 }
 
+// A plain integer of at most nine digits with an optional sign ("120",
+// "-3", "007"): read as an integer directly. Its double would be exact and
+// already whole, so rounding it would change nothing; the range test is the
+// same.
+bool plainInteger(std::string_view text, std::int32_t& out) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        pos = 1;
+    }
+    const std::size_t count = text.size() - pos;
+    if (count == 0 || count > 9) {
+        return false;
+    }
+    std::int32_t value = 0;
+    for (; pos < text.size(); ++pos) {
+        const auto digit = static_cast<unsigned char>(text[pos] - '0');
+        if (digit > 9) {
+            return false;
+        }
+        value = value * 10 + digit;
+    }
+    out = negative ? -value : value;
+    return true;
+}
+
 Failure toInt16(std::string_view valueText, std::int16_t& out) {
+    if (std::int32_t whole = 0; plainInteger(valueText, whole)) {
+        if (whole < -32768 || whole > 32767) {
+            return outOfRange(valueText);
+        }
+        out = static_cast<std::int16_t>(whole);
+        return std::nullopt;
+    }
     double number = 0.0;
     if (auto failure = toDouble(valueText, number)) {
         return failure;
@@ -197,6 +232,9 @@ Failure toInt16(std::string_view valueText, std::int16_t& out) {
 }
 
 Failure toInt32(std::string_view valueText, std::int32_t& out) {
+    if (plainInteger(valueText, out)) {
+        return std::nullopt;  // nine digits always fit
+    }
     double number = 0.0;
     if (auto failure = toDouble(valueText, number)) {
         return failure;
@@ -283,21 +321,37 @@ constexpr std::array<FieldOf<TweaksRecord, bool>, 2> kTweaksFlags = {{
     {"daysoff", &TweaksRecord::daysoff},
 }};
 
+// For each setting key, its entry in a field table (-1: none), so that a
+// line's field is found from its key's index without comparing names.
 template <typename Table>
-auto findField(const Table& table, std::string_view key) -> const typename Table::value_type* {
-    for (const auto& entry : table) {
-        if (entry.key == key) {
-            return &entry;
+constexpr std::array<std::int8_t, kSettingKeys.size()> entriesByKey(const Table& table) {
+    std::array<std::int8_t, kSettingKeys.size()> entries{};
+    for (std::size_t k = 0; k < kSettingKeys.size(); ++k) {
+        entries[k] = -1;
+        for (std::size_t e = 0; e < table.size(); ++e) {
+            if (table[e].key == kSettingKeys[k]) {
+                entries[k] = static_cast<std::int8_t>(e);
+            }
         }
     }
-    return nullptr;
+    return entries;
 }
 
-// What Interpret line has found out about an accepted line: its key, the
-// text it matched on (comment cut, blanks removed), where the key stands,
-// the value text between "=" and ";", and whether there was a "=".
+template <const auto& Table>
+auto findField(std::size_t keyIndex) -> const
+    typename std::remove_cvref_t<decltype(Table)>::value_type* {
+    static constexpr auto kEntries = entriesByKey(Table);
+    const std::int8_t entry = kEntries[keyIndex];
+    return entry < 0 ? nullptr : &Table[static_cast<std::size_t>(entry)];
+}
+
+// What Interpret line has found out about an accepted line: its key (and the
+// key's index), the text it matched on (comment cut, blanks removed), where
+// the key stands, the value text between "=" and ";", and whether there was
+// a "=".
 struct AcceptedLine {
     std::string_view key;
+    std::size_t keyIndex = 0;  // of key in kSettingKeys
     std::string_view text;
     std::size_t keyPos = 0;
     std::string_view valueText;
@@ -381,13 +435,13 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
     if (line.key == "AddCommodity") {
         return storeAddCommodity(line, business);
     }
-    if (const auto* field = findField(kBusinessDoubles, line.key)) {
+    if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
         if (auto failure = needsEquals(line)) {
             return failure;
         }
         return toDouble(line.valueText, business.*(field->field));
     }
-    if (const auto* field = findField(kBusinessIntegers, line.key)) {
+    if (const auto* field = findField<kBusinessIntegers>(line.keyIndex)) {
         if (auto failure = needsEquals(line)) {
             return failure;
         }
@@ -397,19 +451,19 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
 }
 
 Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
-    if (const auto* field = findField(kTweaksDoubles, line.key)) {
+    if (const auto* field = findField<kTweaksDoubles>(line.keyIndex)) {
         if (auto failure = needsEquals(line)) {
             return failure;
         }
         return toDouble(line.valueText, tweaks.*(field->field));
     }
-    if (const auto* field = findField(kTweaksIntegers, line.key)) {
+    if (const auto* field = findField<kTweaksIntegers>(line.keyIndex)) {
         if (auto failure = needsEquals(line)) {
             return failure;
         }
         return toInt32(line.valueText, tweaks.*(field->field));
     }
-    if (const auto* field = findField(kTweaksFlags, line.key)) {
+    if (const auto* field = findField<kTweaksFlags>(line.keyIndex)) {
         if (auto failure = needsEquals(line)) {
             return failure;
         }
@@ -468,33 +522,79 @@ std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buf
     return {to, kept};
 }
 
+// slotOfLine, and where the slot's identifier was seen (see
+// IdentifierIndex::firstSlotIn); npos for the tweaks.
+int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
+    static const IdentifierIndex blocks(kBlockIdentifiers);
+    static const IdentifierIndex businesses(kBusinessIdentifiers);
+    static const IdentifierIndex commodities(kCommodityIdentifiers);
+    static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
+                  kBusinessCount <= PatternSet::kMaxPatterns &&
+                  kCommodityCount <= PatternSet::kMaxPatterns);
+    at = std::string_view::npos;
+    switch (kind) {
+        case kReadBlocks:
+            return blocks.firstSlotIn(text, at);
+        case kReadBusinesses:
+            return businesses.firstSlotIn(text, at);
+        case kReadCommodities:
+            return commodities.firstSlotIn(text, at);
+        case kReadTweaks:
+            return tweaksSlotOf(text);
+        default:
+            return -1;
+    }
+}
+
 // Match_CodeLine (the slot's code, then the key, both in any letter case) for
-// the three kinds with code tables; it finds both positions, and keeps the
-// key's (counted from 1) in keyAnyCase for the exact search that follows.
-// The tweaks have no code table and leave keyAnyCase at 0.
+// the three kinds with code tables: the code's first position must come
+// before the key's. The key's position (counted from 1) is kept in
+// keyAnyCase for the exact search that follows; the tweaks have no code
+// table and leave it at 0.
+//
+// identifierAt is where the slot lookup saw the slot's identifier (npos when
+// it does not know). When the code is that identifier in any letter case,
+// the code first occurs there or earlier, so a key first found after it
+// needs no search for the code. Otherwise the code is looked for only where
+// it could start before the key.
 bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t& keyAnyCase) {
+                    std::string_view key, int kind, std::size_t identifierAt,
+                    std::size_t& keyAnyCase) {
     const auto index = static_cast<std::size_t>(slot);
     std::string_view code;
+    std::string_view identifier;
     switch (kind) {
         case kReadBlocks:
             code = model.Blocks[index].code;
+            identifier = kBlockIdentifiers[index];
             break;
         case kReadBusinesses:
             code = model.Businesses[index].code;
+            identifier = kBusinessIdentifiers[index];
             break;
         case kReadCommodities:
             code = model.Commodities[index].code;
+            identifier = kCommodityIdentifiers[index];
             break;
         default:
             return Match_CodeLine(model, text, slot, key, kind);
     }
-    const std::size_t codeAt = findFrom(text, code, kCompareIgnoreCase, 1);
-    if (codeAt == 0) {
+    if (code.empty()) {
         return false;
     }
     keyAnyCase = findFrom(text, key, kCompareIgnoreCase, 1);
-    return keyAnyCase != 0 && codeAt < keyAnyCase;
+    if (keyAnyCase == 0) {
+        return false;
+    }
+    if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
+        (code == identifier || equalsIgnoreCase(code, identifier))) {
+        return true;
+    }
+    // An occurrence starting before the key ends at most code.size() - 1
+    // bytes after the key's first byte.
+    const std::size_t reach = std::min(text.size(), keyAnyCase - 1 + code.size() - 1);
+    const std::size_t codeAt = findFrom(text.substr(0, reach), code, kCompareIgnoreCase, 1);
+    return codeAt != 0 && codeAt < keyAnyCase;
 }
 
 // Buffers kept from line to line of one script, so reading a line does not
@@ -516,7 +616,8 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (text.empty()) {
         return std::nullopt;
     }
-    const int slot = slotOfLine(kind, text);
+    std::size_t identifierAt = std::string_view::npos;
+    const int slot = slotAndPlaceOfLine(kind, text, identifierAt);
     if (slot < 0) {
         return std::nullopt;
     }
@@ -525,11 +626,12 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return std::nullopt;
     }
     AcceptedLine line;
-    line.key = kSettingKeys[static_cast<std::size_t>(keyIndex)];
+    line.keyIndex = static_cast<std::size_t>(keyIndex);
+    line.key = kSettingKeys[line.keyIndex];
     // Match_CodeLine, with the key's first position in any letter case kept
     // (0 when it is not known).
     std::size_t anyCase = 0;
-    if (!codeComesFirst(model, text, slot, line.key, kind, anyCase)) {
+    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, anyCase)) {
         return std::nullopt;
     }
     line.text = text;
@@ -586,24 +688,8 @@ std::string_view keyOfLine(std::string_view line) {
 }
 
 int slotOfLine(int kind, std::string_view text) {
-    static const IdentifierIndex blocks(kBlockIdentifiers);
-    static const IdentifierIndex businesses(kBusinessIdentifiers);
-    static const IdentifierIndex commodities(kCommodityIdentifiers);
-    static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
-                  kBusinessCount <= PatternSet::kMaxPatterns &&
-                  kCommodityCount <= PatternSet::kMaxPatterns);
-    switch (kind) {
-        case kReadBlocks:
-            return blocks.firstSlotIn(text);
-        case kReadBusinesses:
-            return businesses.firstSlotIn(text);
-        case kReadCommodities:
-            return commodities.firstSlotIn(text);
-        case kReadTweaks:
-            return tweaksSlotOf(text);
-        default:
-            return -1;
-    }
+    std::size_t at = 0;
+    return slotAndPlaceOfLine(kind, text, at);
 }
 
 namespace {

@@ -5,6 +5,10 @@
 
 #include "scripts/word_ops.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tg {
 
 std::vector<std::string_view> splitLines(std::string_view bytes) {
@@ -27,11 +31,23 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
     return lines;
 }
 
-namespace {
-
-// Position of the first carriage return or line feed at or after from, or the
-// size when there is none.
 std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
+#if defined(__SSE2__)
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    for (; from + 16 <= bytes.size(); from += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + from));
+        const int ends =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, crs), _mm_cmpeq_epi8(v, lfs)));
+        if (ends != 0) {
+            return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(ends)));
+        }
+    }
+#endif
+    return lineEndFromPlain(bytes, from);
+}
+
+std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from) {
     constexpr std::uint64_t kCrs = word::broadcast('\r');
     constexpr std::uint64_t kLfs = word::broadcast('\n');
     std::size_t i = from;
@@ -50,8 +66,6 @@ std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
     }
     return bytes.size();
 }
-
-}  // namespace
 
 bool LineCursor::next(std::string_view& line) {
     if (pos_ >= bytes_.size()) {

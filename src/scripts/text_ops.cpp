@@ -5,6 +5,10 @@
 
 #include "scripts/word_ops.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tg {
 
 namespace {
@@ -20,14 +24,34 @@ bool isAsciiLetter(char c) {
 using word::load8;
 using word::lower8;
 
+// Whether part occurs at i in text (part fitting), ASCII letter case
+// ignored. A letter matches itself with bit 0x20 set either way, any other
+// character only itself.
+bool matchesIgnoringCaseAt(std::string_view text, std::string_view part, std::size_t i) {
+    const char first = part.front();
+    const char set = isAsciiLetter(first) ? static_cast<char>(0x20) : static_cast<char>(0);
+    if (static_cast<char>(text[i] | set) != static_cast<char>(first | set)) {
+        return false;
+    }
+    std::size_t k = 1;
+    while (k + 8 <= part.size() &&
+           lower8(load8(text.data() + i + k)) == lower8(load8(part.data() + k))) {
+        k += 8;
+    }
+    while (k < part.size() && lowerAscii(text[i + k]) == lowerAscii(part[k])) {
+        ++k;
+    }
+    return k == part.size();
+}
+
 // Where part first occurs in text at or after from, ASCII letter case
-// ignored, or npos. Candidates are found by the first character alone: a
-// letter matches itself with bit 0x20 set either way, any other character
-// only itself. Eight positions are tested at a time: a byte of the word is
-// zero where the text's byte (with bit 0x20 set for a letter) equals the
-// first character; the word test can report a byte after a true zero
-// wrongly, never miss one, and each reported byte is tested alone.
-std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::size_t from) {
+// ignored, or npos. Candidates are found by the first character alone,
+// eight positions at a time: a byte of the word is zero where the text's
+// byte (with bit 0x20 set for a letter) equals the first character; the
+// word test can report a byte after a true zero wrongly, never miss one,
+// and each reported byte is tested alone.
+std::size_t findIgnoringCaseByWords(std::string_view text, std::string_view part,
+                                    std::size_t from) {
     if (part.size() > text.size()) {
         return std::string_view::npos;
     }
@@ -38,38 +62,80 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::
     const std::uint64_t foldWord = word::broadcast(static_cast<unsigned char>(fold));
     const std::uint64_t setWord = word::broadcast(static_cast<unsigned char>(set));
     const std::size_t last = text.size() - part.size();
-    auto matchesAt = [&](std::size_t i) {
-        if (static_cast<char>(text[i] | set) != fold) {
-            return false;
-        }
-        std::size_t k = 1;
-        while (k + 8 <= part.size() &&
-               lower8(load8(text.data() + i + k)) == lower8(load8(part.data() + k))) {
-            k += 8;
-        }
-        while (k < part.size() && lowerAscii(text[i + k]) == lowerAscii(part[k])) {
-            ++k;
-        }
-        return k == part.size();
-    };
     std::size_t i = from;
     for (; i + 8 <= last + 1; i += 8) {
         const std::uint64_t x = (load8(text.data() + i) | setWord) ^ foldWord;
         std::uint64_t zeros = word::zeroBytes(x);
         while (zeros != 0) {
             const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
-            if (matchesAt(at)) {
+            if (matchesIgnoringCaseAt(text, part, at)) {
                 return at;
             }
             zeros &= zeros - 1;
         }
     }
     for (; i <= last; ++i) {
-        if (matchesAt(i)) {
+        if (matchesIgnoringCaseAt(text, part, i)) {
             return i;
         }
     }
     return std::string_view::npos;
+}
+
+// findIgnoringCaseByWords, with the first two characters of part tested at
+// 16 positions at a time where the machine allows it (each exactly, as a
+// letter with bit 0x20 set or another byte as itself), which leaves few
+// candidates to test whole. Texts with fewer than 16 places for part go the
+// word way.
+std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::size_t from) {
+#if defined(__SSE2__)
+    if (part.size() >= 2 && part.size() <= text.size()) {
+        auto setOf = [](char c) { return isAsciiLetter(c) ? '\x20' : '\0'; };
+        const __m128i set0 = _mm_set1_epi8(setOf(part[0]));
+        const __m128i want0 = _mm_set1_epi8(static_cast<char>(part[0] | setOf(part[0])));
+        const __m128i set1 = _mm_set1_epi8(setOf(part[1]));
+        const __m128i want1 = _mm_set1_epi8(static_cast<char>(part[1] | setOf(part[1])));
+        // The candidates among the 16 positions from block on, every one
+        // of which can start part, so the load at block + 1 stays inside the
+        // text too.
+        auto candidatesAt = [&](std::size_t block) {
+            const char* at = text.data() + block;
+            const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+            return static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(v0, set0), want0),
+                                                _mm_cmpeq_epi8(_mm_or_si128(v1, set1), want1))));
+        };
+        auto firstMatch = [&](std::size_t block, unsigned candidates) {
+            while (candidates != 0) {
+                const std::size_t i =
+                    block + static_cast<std::size_t>(std::countr_zero(candidates));
+                if (matchesIgnoringCaseAt(text, part, i)) {
+                    return i;
+                }
+                candidates &= candidates - 1;
+            }
+            return std::string_view::npos;
+        };
+        const std::size_t last = text.size() - part.size();
+        if (last + 1 >= 16) {
+            for (; from + 16 <= last + 1; from += 16) {
+                if (const std::size_t i = firstMatch(from, candidatesAt(from));
+                    i != std::string_view::npos) {
+                    return i;
+                }
+            }
+            if (from > last) {
+                return std::string_view::npos;
+            }
+            // The positions left: the 16 that end at the last, without those
+            // already tested.
+            const std::size_t block = last - 15;
+            return firstMatch(block, candidatesAt(block) & (~0U << (from - block)));
+        }
+    }
+#endif
+    return findIgnoringCaseByWords(text, part, from);
 }
 
 }  // namespace
@@ -94,6 +160,17 @@ std::size_t startOf(long start) {
 }
 
 }  // namespace
+
+std::size_t findFromByWords(std::string_view text, std::string_view part, std::size_t start) {
+    if (start < 1) {
+        start = 1;
+    }
+    if (part.empty() || start > text.size()) {
+        return 0;
+    }
+    const auto pos = findIgnoringCaseByWords(text, part, start - 1);
+    return pos == std::string_view::npos ? 0 : pos + 1;
+}
 
 bool StrContains(std::string_view text, std::string_view part, int compare, long start) {
     if (text.empty() || part.empty()) {

@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -271,6 +272,116 @@ TEST(ReaderMatching, ValuesReadAgreeWithTheGeneralNumberScanBitForBit) {
         }
     }
     EXPECT_EQ(checked, 150 * kCommodityCount);
+}
+
+// Whole numbers as the scripts write them, and the forms around them:
+// signs, leading zeros, up to twelve digits (so past both fields' ranges),
+// halves, points and exponents.
+std::string integerText(Maker& make) {
+    if (make.pick(0, 3) == 0) {
+        return numberText(make);
+    }
+    std::string out;
+    switch (make.pick(0, 3)) {
+        case 0:
+            out += "-";
+            break;
+        case 1:
+            out += "+";
+            break;
+        default:
+            break;
+    }
+    const int digits = make.pick(1, make.pick(0, 1) == 0 ? 5 : 12);
+    for (int i = 0; i < digits; ++i) {
+        out += static_cast<char>('0' + make.pick(i == 0 && make.pick(0, 3) != 0 ? 1 : 0, 9));
+    }
+    switch (make.pick(0, 7)) {
+        case 0:
+            out += ".5";
+            break;
+        case 1:
+            out += ".";
+            break;
+        case 2:
+            out += "x";
+            break;
+        default:
+            break;
+    }
+    return out;
+}
+
+// What a 16- or 32-bit field reads from a value text: the general scan,
+// rounded half to even; nothing when the line fails.
+template <typename Integer>
+std::optional<Integer> expectedInteger(std::string_view text) {
+    const NumberScan scan = scanNumber(text);
+    if (scan.length == 0 || scan.length != text.size() || scan.overflow) {
+        return std::nullopt;
+    }
+    if constexpr (sizeof(Integer) == 2) {
+        return roundToInt16(scan.value);
+    } else {
+        return roundToInt32(scan.value);
+    }
+}
+
+TEST(ReaderMatching, WholeNumberFieldsAgreeWithTheGeneralNumberScan) {
+    test::TempDir project;
+    Maker make(7);
+    int read = 0;
+    int refused = 0;
+    for (int round = 0; round < 60; ++round) {
+        // 16-bit fields: a business's minarea, one line per business.
+        SettingsModel model;
+        std::string script;
+        std::vector<std::string> texts;
+        for (int i = 0; i < kBusinessCount; ++i) {
+            model.Businesses[i].code = std::string(kBusinessIdentifiers[i]);
+            texts.push_back(integerText(make));
+            script += "BusinessInfo[" + std::string(kBusinessIdentifiers[i]) +
+                      "].minarea = " + texts.back() + ";\r\n";
+        }
+        test::writeBytes(project / "businesssettings.lua", script);
+        const auto problems = checkScript(realFileSystem(), project.path(), 1, model);
+        std::size_t problem = 0;
+        for (int i = 0; i < kBusinessCount; ++i) {
+            const std::string& text = texts[static_cast<std::size_t>(i)];
+            const auto expected = expectedInteger<std::int16_t>(text);
+            const bool failed = problem < problems.size() &&
+                                problems[problem].line == static_cast<std::size_t>(i + 1);
+            problem += failed ? 1 : 0;
+            ASSERT_EQ(failed, !expected.has_value()) << text;
+            if (expected) {
+                ASSERT_EQ(model.Businesses[i].minarea, *expected) << text;
+                ++read;
+            } else {
+                ++refused;
+            }
+        }
+        ASSERT_EQ(problem, problems.size());
+
+        // 32-bit fields: the tweaks' whole numbers, one script each.
+        for (std::string_view key : {"dailyfreightEASY", "numyearsin24hours", "blockleaselength"}) {
+            const std::string text = integerText(make);
+            SettingsModel tweaks;
+            test::writeBytes(project / "hub.lua",
+                             "Tweaks." + std::string(key) + " = " + text + ";\n");
+            const auto notice = readScript(realFileSystem(), project.path(), 2, tweaks);
+            const auto expected = expectedInteger<std::int32_t>(text);
+            ASSERT_EQ(notice.has_value(), !expected.has_value()) << text;
+            if (expected) {
+                const std::int32_t got = key == "dailyfreightEASY" ? tweaks.Tweaks.dailyfreightEASY
+                                         : key == "numyearsin24hours"
+                                             ? tweaks.Tweaks.numyearsin24hours
+                                             : tweaks.Tweaks.blockleaselength;
+                ASSERT_EQ(got, *expected) << key << " = " << text;
+            }
+        }
+    }
+    EXPECT_GT(read, 1000);
+    EXPECT_GT(refused, 300);
 }
 
 TEST(ReaderMatching, FlagsAndNotNumbersKeepTheirReading) {

@@ -163,8 +163,17 @@ TEST(ReaderShortcuts, PatternSetSamplingMissesNoOccurrenceNearTheEnds) {
 }
 
 TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
-    static constexpr std::string_view kPieces[] = {
-        "a", "bc", "\r", "\n", "\r\n", "\n\r", std::string_view("\0", 1), "\xff", " "};
+    static constexpr std::string_view kPieces[] = {"a",
+                                                   "bc",
+                                                   "\r",
+                                                   "\n",
+                                                   "\r\n",
+                                                   "\n\r",
+                                                   std::string_view("\0", 1),
+                                                   "\xff",
+                                                   " ",
+                                                   "Block[AIRPORT].value = 25000;",
+                                                   "\x8d\x8a\x0d\x0a\x2d\x2d"};
     for (unsigned seed = 1; seed <= 5000; ++seed) {
         Random random(seed);
         std::string bytes;
@@ -187,6 +196,35 @@ TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
     }
 }
 
+TEST(ReaderShortcuts, LineEndsFoundAsTheBytewiseSearchFindsThem) {
+    // Line ends sparse and dense, near chunk edges, beside bytes that differ
+    // from them only in the high bit, from every start.
+    std::mt19937 engine(11);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine);
+    };
+    static constexpr char kOthers[] = {'a', '\x8d', '\x8a', '\0', '\x0c', '\x0e', '\xff', ' '};
+    int ends = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const int length = pick(0, 100);
+        const int sparse = pick(1, 60);
+        for (int i = 0; i < length; ++i) {
+            bytes.push_back(pick(0, sparse) == 0 ? (pick(0, 1) == 0 ? '\r' : '\n')
+                                                 : kOthers[pick(0, 7)]);
+        }
+        for (std::size_t from = 0; from <= bytes.size(); ++from) {
+            const std::size_t found = bytes.find_first_of("\r\n", from);
+            const std::size_t expected = found == std::string::npos ? bytes.size() : found;
+            ASSERT_EQ(lineEndFrom(bytes, from), expected) << "round " << round << ", from " << from;
+            ASSERT_EQ(lineEndFromPlain(bytes, from), expected)
+                << "round " << round << ", from " << from;
+            ends += found != std::string::npos ? 1 : 0;
+        }
+    }
+    EXPECT_GT(ends, 10000);
+}
+
 int firstSlotPlain(const std::vector<std::string>& identifiers, std::string_view text) {
     for (std::size_t slot = 0; slot < identifiers.size(); ++slot) {
         if (!identifiers[slot].empty() && text.find(identifiers[slot]) != std::string_view::npos) {
@@ -202,6 +240,7 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
     static constexpr std::string_view kPieces[] = {"BAR", "BARN",     "ZOO", "DOCK_1", "_",  "A B",
                                                    "ab",  "\xc1\xe1", "7",   "X",      "[Y]"};
     int found = 0;
+    int placed = 0;
     for (unsigned seed = 1; seed <= 2000; ++seed) {
         Random random(seed);
         std::vector<std::string> identifiers;
@@ -217,9 +256,21 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
             const int expected = firstSlotPlain(identifiers, text);
             ASSERT_EQ(index.firstSlotIn(text), expected) << "seed " << seed << ", text " << text;
             found += expected >= 0 ? 1 : 0;
+            // A place, when one is given, is where that slot's identifier
+            // stands.
+            std::size_t at = 0;
+            ASSERT_EQ(index.firstSlotIn(text, at), expected);
+            if (at != std::string_view::npos) {
+                ASSERT_GE(expected, 0);
+                const std::string& identifier = identifiers[static_cast<std::size_t>(expected)];
+                ASSERT_EQ(std::string_view(text).substr(at, identifier.size()), identifier)
+                    << "seed " << seed << ", text " << text;
+                ++placed;
+            }
         }
     }
     EXPECT_GT(found, 10000);
+    EXPECT_GT(placed, 1000);
 
     // The game's tables on lines with odd bytes.
     for (unsigned seed = 1; seed <= 5000; ++seed) {
@@ -230,6 +281,44 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
         ASSERT_EQ(slotOfLine(0, blocks), blockSlotOf(blocks)) << blocks;
         ASSERT_EQ(slotOfLine(1, businesses), businessSlotOf(businesses)) << businesses;
         ASSERT_EQ(slotOfLine(3, commodities), commoditySlotOf(commodities)) << commodities;
+    }
+}
+
+TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
+    // Tables whose bytes make one to six ranges (up to four are taken 16
+    // bytes at a time), ranges at 0x00 and 0xFF included, on texts of any
+    // bytes and length.
+    std::mt19937 engine(5);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine);
+    };
+    for (int t = 0; t < 300; ++t) {
+        std::vector<std::string> identifiers;
+        const int ranges = pick(1, 6);
+        for (int r = 0; r < ranges; ++r) {
+            const int first = r == 0 && t % 5 == 0 ? 0 : pick(0, 255);
+            const int last = t % 7 == 0 ? 255 : std::min(255, first + pick(0, 30));
+            std::string identifier;
+            for (int b = first; b <= last; ++b) {
+                identifier.push_back(static_cast<char>(b));
+            }
+            identifiers.push_back(identifier);
+        }
+        const std::vector<std::string_view> views(identifiers.begin(), identifiers.end());
+        const IdentifierIndex index(views);
+        for (int k = 0; k < 30; ++k) {
+            std::string text;
+            const int length = pick(0, 80);
+            for (int i = 0; i < length; ++i) {
+                // Mostly bytes of the table, so that runs and edges are hit.
+                const std::string& from = identifiers[static_cast<std::size_t>(
+                    pick(0, static_cast<int>(identifiers.size()) - 1))];
+                text.push_back(pick(0, 2) == 0 ? static_cast<char>(pick(0, 255))
+                                               : from[static_cast<std::size_t>(
+                                                     pick(0, static_cast<int>(from.size()) - 1))]);
+            }
+            ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << "table " << t;
+        }
     }
 }
 
@@ -290,6 +379,8 @@ TEST(ReaderShortcuts, CaseBlindFindAgreesWithALoweredSearch) {
         const std::size_t start = static_cast<std::size_t>(random.pick(0, 40));
         const std::size_t expected = findIgnoringCasePlain(text, part, start < 1 ? 1 : start);
         ASSERT_EQ(findFrom(text, part, kCompareIgnoreCase, start), expected)
+            << "text " << text << ", part " << part << ", start " << start;
+        ASSERT_EQ(findFromByWords(text, part, start), expected)
             << "text " << text << ", part " << part << ", start " << start;
         hits += expected != 0 ? 1 : 0;
     }
