@@ -236,14 +236,26 @@ void appendMarkerBlock(std::string& out, const std::string& version) {
     out += kLineEnd;
 }
 
-// The new bytes of script fileNumber into out (emptied first); codeArray is
-// left as it is.
+// The size of the pieces a script is written in when it goes straight to its
+// file: small enough to stay in the cache and to need no fresh memory for a
+// large script.
+constexpr std::size_t kPiece = std::size_t{64} << 10;
+
+// The new bytes of script fileNumber; codeArray is left as it is. Without a
+// sink they are collected in out (emptied first); with one they go to the
+// sink in pieces of about kPiece bytes, out serving as the piece.
 void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& codeArray,
-                 const std::string& version, std::string& out) {
+                 const std::string& version, std::string& out, const ByteSink* sink) {
     out.clear();
     // Room for a line end of two bytes where the script has one, and some
     // appended lines; memory not written to costs nothing.
-    out.reserve(bytes.size() + bytes.size() / 4 + 256);
+    out.reserve(sink != nullptr ? kPiece + 256 : bytes.size() + bytes.size() / 4 + 256);
+    auto pass = [&]() {
+        if (sink != nullptr && out.size() >= kPiece) {
+            (*sink)(out);
+            out.clear();
+        }
+    };
     std::vector<bool> taken(codeArray.size(), false);
     {
         LineRewriter rewriter(codeArray, fileNumber);
@@ -254,8 +266,15 @@ void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& cod
         std::size_t pos = 0;
         while (pos < bytes.size()) {
             if (rewriter.done()) {
-                writer::appendLinesUnchanged(bytes.substr(pos), out);
-                break;
+                // The rest as it is, in runs of whole lines.
+                const std::size_t cut =
+                    sink == nullptr || bytes.size() - pos <= kPiece
+                        ? bytes.size()
+                        : writer::nextLineStart(bytes, writer::lineEndFrom(bytes, pos + kPiece));
+                writer::appendLinesUnchanged(bytes.substr(pos, cut - pos), out);
+                pass();
+                pos = cut;
+                continue;
             }
             const std::size_t end = writer::lineEndFrom(bytes, pos);
             const std::size_t entry = rewriter.rewrite(bytes.substr(pos, end - pos), out);
@@ -263,6 +282,7 @@ void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& cod
                 taken[entry] = true;
             }
             out += kLineEnd;
+            pass();
             pos = writer::nextLineStart(bytes, end);
         }
     }
@@ -284,6 +304,11 @@ void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& cod
         out += entry.head;
         out += entry.valueText;
         out += kLineEnd;
+        pass();
+    }
+    if (sink != nullptr && !out.empty()) {
+        (*sink)(out);
+        out.clear();
     }
 }
 
@@ -302,7 +327,7 @@ void dropScriptLines(CodeLineList& codeArray, int fileNumber) {
 std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
                           const std::string& version) {
     std::string out;
-    composeInto(bytes, fileNumber, codeArray, version, out);
+    composeInto(bytes, fileNumber, codeArray, version, out, nullptr);
     dropScriptLines(codeArray, fileNumber);
     return out;
 }
@@ -382,9 +407,10 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
 
 Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& version) {
     Notices notices;
-    // One read buffer and one output for the four scripts.
+    // One read buffer for the four scripts; the new text goes to the file in
+    // pieces.
     std::string bytes;
-    std::string text;
+    std::string piece;
     for (int f = 0; f < static_cast<int>(kScriptFiles.size()); ++f) {
         if (!kindFlag(state, f)) {
             continue;
@@ -399,10 +425,12 @@ Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& ver
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }
-        composeInto(bytes, f, state.CodeArray, version, text);
         // When the file cannot be replaced, its lines stay in CodeArray just
         // as for a script whose flag is clear.
-        if (FsStatus error = fs.writeFileAtomic(path, text)) {
+        const FsStatus error = fs.writeFileAtomic(path, [&](const ByteSink& sink) {
+            composeInto(bytes, f, state.CodeArray, version, piece, &sink);
+        });
+        if (error) {
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }
