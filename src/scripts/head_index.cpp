@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 #include <utility>
 
 #include "fs/paths.h"
@@ -29,92 +28,118 @@ std::string HeadIndex::reducedHead(std::string_view head) {
 
 HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
     : headOfEntry_(codeArray.size(), -1) {
-    // First a plain trie of the distinct heads, one byte to an edge, children
-    // kept as small lists while it grows.
-    std::vector<std::vector<std::pair<unsigned char, std::int32_t>>> children(1);
-    std::vector<std::int32_t> headAt(1, -1);
-    std::unordered_map<std::string, std::int32_t> headIds;
+    // The reduced heads of the script, side by side in labels_, with their
+    // entries.
+    struct Key {
+        HeadText text;
+        std::size_t entry = 0;
+    };
+    std::vector<Key> keys;
     for (std::size_t i = 0; i < codeArray.size(); ++i) {
         if (codeArray[i].fileNumber != fileNumber) {
             continue;
         }
-        std::string key = reducedHead(codeArray[i].head);
-        if (key.empty()) {
-            continue;
-        }
-        auto [it, added] = headIds.try_emplace(key, static_cast<std::int32_t>(heads_.size()));
-        if (added) {
-            heads_.push_back(Head{{}, 0, key.size()});
-            std::int32_t node = 0;
-            for (char ch : key) {
-                const auto c = static_cast<unsigned char>(ch);
-                std::int32_t next = -1;
-                for (const auto& [label, child] : children[static_cast<std::size_t>(node)]) {
-                    if (label == c) {
-                        next = child;
-                        break;
-                    }
-                }
-                if (next < 0) {
-                    next = static_cast<std::int32_t>(children.size());
-                    children[static_cast<std::size_t>(node)].emplace_back(c, next);
-                    children.emplace_back();
-                    headAt.push_back(-1);
-                }
-                node = next;
+        const auto start = static_cast<std::uint32_t>(labels_.size());
+        for (char c : codeArray[i].head) {
+            if (c != ' ' && c != '\t') {
+                labels_.push_back(asciiLower(c));
             }
-            headAt[static_cast<std::size_t>(node)] = it->second;
-            const auto first = static_cast<unsigned char>(key.front());
+        }
+        const auto length = static_cast<std::uint32_t>(labels_.size()) - start;
+        if (length > 0) {
+            keys.push_back(Key{HeadText{start, length}, i});
+        }
+    }
+    const std::string_view all(labels_);
+    auto textOf = [all](const HeadText& h) { return all.substr(h.start, h.length); };
+
+    // Sorted by head, and entries of one head in list order: each run of one
+    // head becomes a head of the index, numbered in that order.
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        const int order = textOf(a.text).compare(textOf(b.text));
+        return order != 0 ? order < 0 : a.entry < b.entry;
+    });
+    std::vector<HeadText> distinct;
+    for (const Key& key : keys) {
+        if (distinct.empty() || textOf(distinct.back()) != textOf(key.text)) {
+            distinct.push_back(key.text);
+            heads_.push_back(Head{{}, 0, key.text.length});
+            const auto first = static_cast<unsigned char>(labels_[key.text.start]);
             if (!startsHead_[first]) {
                 startsHead_[first] = true;
                 ++startCount_;
                 onlyStart_ = first;
             }
         }
-        heads_[static_cast<std::size_t>(it->second)].entries.push_back(i);
-        headOfEntry_[i] = it->second;
+        heads_.back().entries.push_back(key.entry);
+        headOfEntry_[key.entry] = static_cast<std::int32_t>(heads_.size() - 1);
         ++waiting_;
     }
 
-    // Then the merged trie, breadth first, so that the children of each node
-    // lie side by side. A chain of nodes with one child and no head becomes
-    // one edge.
     nodes_.emplace_back();
-    std::vector<std::pair<std::int32_t, std::int32_t>> queue{{0, 0}};  // (merged, plain)
-    for (std::size_t q = 0; q < queue.size(); ++q) {
-        const auto [id, plain] = queue[q];
-        auto kids = children[static_cast<std::size_t>(plain)];
-        std::sort(kids.begin(), kids.end());
-        const auto self = static_cast<std::size_t>(id);
-        nodes_[self].childStart = static_cast<std::uint32_t>(childNode_.size());
-        nodes_[self].childCount = static_cast<std::uint32_t>(kids.size());
-        for (const auto& [c, start] : kids) {
-            Node child;
-            child.labelStart = static_cast<std::uint32_t>(labels_.size());
-            labels_.push_back(static_cast<char>(c));
-            std::int32_t end = start;
-            while (headAt[static_cast<std::size_t>(end)] < 0 &&
-                   children[static_cast<std::size_t>(end)].size() == 1) {
-                const auto& only = children[static_cast<std::size_t>(end)].front();
-                labels_.push_back(static_cast<char>(only.first));
-                end = only.second;
-            }
-            child.labelLength = static_cast<std::uint32_t>(labels_.size()) - child.labelStart;
-            child.head = headAt[static_cast<std::size_t>(end)];
-            const auto childId = static_cast<std::int32_t>(nodes_.size());
-            nodes_.push_back(child);
-            childFirst_.push_back(c);
-            childNode_.push_back(childId);
-            queue.emplace_back(childId, end);
+    addChildren(0, distinct, 0, distinct.size(), 0);
+}
+
+// Gives node its children. heads[lo, hi) are the sorted heads that begin with
+// the node's text, which is depth bytes long; one that is no longer is the
+// node's own head and comes first. The others go to one child for each byte
+// that follows, along an edge as long as the heads of that child have in
+// common, so no head ends inside an edge.
+void HeadIndex::addChildren(std::size_t node, const std::vector<HeadText>& heads, std::size_t lo,
+                            std::size_t hi, std::size_t depth) {
+    auto byteOf = [this](const HeadText& h, std::size_t at) {
+        return static_cast<unsigned char>(labels_[h.start + at]);
+    };
+    std::size_t i = lo;
+    if (i < hi && heads[i].length == depth) {
+        nodes_[node].head = static_cast<std::int32_t>(i);
+        ++i;
+    }
+    struct Group {
+        std::size_t lo;
+        std::size_t hi;
+        std::size_t common;  // the length of the text the group's heads share
+    };
+    std::vector<Group> groups;
+    while (i < hi) {
+        const unsigned char c = byteOf(heads[i], depth);
+        std::size_t j = i + 1;
+        while (j < hi && byteOf(heads[j], depth) == c) {
+            ++j;
         }
-        if (kids.size() > kSparseChildren) {
-            nodes_[self].denseRow = static_cast<std::int32_t>(dense_.size() / 256);
-            dense_.resize(dense_.size() + 256, -1);
-            const std::uint32_t from = nodes_[self].childStart;
-            for (std::uint32_t k = from; k < from + nodes_[self].childCount; ++k) {
-                dense_[dense_.size() - 256 + childFirst_[k]] = childNode_[k];
-            }
+        // Sorted, so what the first and the last share, all share.
+        const HeadText& first = heads[i];
+        const HeadText& last = heads[j - 1];
+        std::size_t common = depth + 1;
+        while (common < first.length && common < last.length &&
+               byteOf(first, common) == byteOf(last, common)) {
+            ++common;
         }
+        groups.push_back(Group{i, j, common});
+        i = j;
+    }
+
+    const auto childStart = static_cast<std::uint32_t>(childNode_.size());
+    nodes_[node].childStart = childStart;
+    nodes_[node].childCount = static_cast<std::uint32_t>(groups.size());
+    for (const Group& g : groups) {
+        Node child;
+        child.labelStart = heads[g.lo].start + static_cast<std::uint32_t>(depth);
+        child.labelLength = static_cast<std::uint32_t>(g.common - depth);
+        childFirst_.push_back(byteOf(heads[g.lo], depth));
+        childNode_.push_back(static_cast<std::int32_t>(nodes_.size()));
+        nodes_.push_back(child);
+    }
+    if (groups.size() > kSparseChildren) {
+        nodes_[node].denseRow = static_cast<std::int32_t>(dense_.size() / 256);
+        dense_.resize(dense_.size() + 256, -1);
+        for (std::uint32_t k = childStart; k < childStart + groups.size(); ++k) {
+            dense_[dense_.size() - 256 + childFirst_[k]] = childNode_[k];
+        }
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        addChildren(static_cast<std::size_t>(childNode_[childStart + g]), heads, groups[g].lo,
+                    groups[g].hi, groups[g].common);
     }
 }
 

@@ -74,6 +74,14 @@ private:
         std::int32_t denseRow = -1;  // row of dense_ for a node with many children
     };
 
+    // A reduced head: labels_[start, start + length).
+    struct HeadText {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+
+    void addChildren(std::size_t node, const std::vector<HeadText>& heads, std::size_t lo,
+                     std::size_t hi, std::size_t depth);
     std::int32_t childOf(const Node& node, unsigned char c) const;
     void walkFrom(std::string_view text, std::size_t start, Match& best) const;
 
@@ -83,7 +91,8 @@ private:
 
     // Node 0 is the root. The children of a node are
     // childFirst_/childNode_[childStart .. childStart + childCount), with the
-    // first byte of each child's edge in childFirst_.
+    // first byte of each child's edge in childFirst_. The edges' texts are
+    // parts of the reduced heads, all kept in labels_.
     std::vector<Node> nodes_;
     std::string labels_;
     std::vector<unsigned char> childFirst_;
