@@ -34,22 +34,27 @@ HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
         HeadText text;
         std::size_t entry = 0;
     };
+    std::size_t room = 0;
+    for (const CodeLine& line : codeArray) {
+        room += line.fileNumber == fileNumber ? line.head.size() : 0;
+    }
+    labels_.resize(room);
     std::vector<Key> keys;
+    std::uint32_t used = 0;
     for (std::size_t i = 0; i < codeArray.size(); ++i) {
         if (codeArray[i].fileNumber != fileNumber) {
             continue;
         }
-        const auto start = static_cast<std::uint32_t>(labels_.size());
+        const std::uint32_t start = used;
         for (char c : codeArray[i].head) {
-            if (c != ' ' && c != '\t') {
-                labels_.push_back(asciiLower(c));
-            }
+            labels_[used] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+            used += c != ' ' && c != '\t' ? 1 : 0;
         }
-        const auto length = static_cast<std::uint32_t>(labels_.size()) - start;
-        if (length > 0) {
-            keys.push_back(Key{HeadText{start, length}, i});
+        if (used > start) {
+            keys.push_back(Key{HeadText{start, used - start}, i});
         }
     }
+    labels_.resize(used);
     const std::string_view all(labels_);
     auto textOf = [all](const HeadText& h) { return all.substr(h.start, h.length); };
 
