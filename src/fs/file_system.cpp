@@ -232,6 +232,11 @@ FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
 }
 
 FsStatus FileSystem::writeFileAtomic(const std::string& path, std::string_view bytes) {
+    return writeFileAtomic(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+FsStatus FileSystem::writeFileAtomic(const std::string& path,
+                                     const std::function<void(const ByteSink&)>& fill) {
     const std::string target = resolve(path);
     std::error_code ec;
     const auto status = stdfs::status(stdfs::path(target), ec);
@@ -264,8 +269,17 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path, std::string_view b
     if (auto fault = faultAt(FsStep::Write, temporary)) {
         return fail(*fault, file);
     }
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        return fail(reasonOf(errno), file);
+    // After a piece fails to go out, the rest are dropped and the first
+    // failure is reported.
+    std::optional<int> writeError;
+    fill([&](std::string_view piece) {
+        if (!writeError && !piece.empty() &&
+            std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
+            writeError = errno;
+        }
+    });
+    if (writeError) {
+        return fail(reasonOf(*writeError), file);
     }
     if (auto fault = faultAt(FsStep::Flush, temporary)) {
         return fail(*fault, file);

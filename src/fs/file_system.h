@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ using FsStatus = std::optional<FsError>;
 // make the operation fail (see FileSystem::faultAt).
 enum class FsStep { Open, Read, Write, Flush, Rename, CreateFolder };
 
+// Takes the bytes of a file being written, one piece after the other.
+using ByteSink = std::function<void(std::string_view)>;
+
 // Every file access of the core goes through this layer. It reads and writes
 // whole files, replaces files atomically (a temporary file in the same folder,
 // flushed, then renamed over the target), and resolves names without regard
@@ -42,6 +46,13 @@ public:
     // Replaces (or creates) the file with exactly these bytes. On failure the
     // old file is as it was and no temporary file is left behind.
     FsStatus writeFileAtomic(const std::string& path, std::string_view bytes);
+
+    // The same with bytes made while they are written, so that a large file
+    // needs no buffer of its size: fill is called once, with the temporary
+    // file open, and hands every piece to the sink in order. Failures, the
+    // steps and the replace are as above.
+    FsStatus writeFileAtomic(const std::string& path,
+                             const std::function<void(const ByteSink&)>& fill);
 
     // Copies a file, replacing the target atomically.
     FsStatus copyFileAtomic(const std::string& from, const std::string& to);

@@ -1,7 +1,7 @@
 #include "scripts/head_index.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstring>
 #include <utility>
 
 #include "fs/paths.h"
@@ -10,7 +10,7 @@ namespace tg {
 
 namespace {
 
-// Nodes with more children than this get a full row of moves.
+// Nodes with more children than this get a full row of 256 child numbers.
 constexpr std::size_t kSparseChildren = 6;
 
 }  // namespace
@@ -28,156 +28,192 @@ std::string HeadIndex::reducedHead(std::string_view head) {
 
 HeadIndex::HeadIndex(const CodeLineList& codeArray, int fileNumber)
     : headOfEntry_(codeArray.size(), -1) {
-    // The trie of the distinct heads, children kept as small lists while it
-    // grows.
-    std::vector<std::vector<std::pair<unsigned char, std::int32_t>>> children(1);
-    headAt_.push_back(-1);
-    std::unordered_map<std::string, std::int32_t> headIds;
+    // The reduced heads of the script, side by side in labels_, with their
+    // entries.
+    struct Key {
+        HeadText text;
+        std::size_t entry = 0;
+    };
+    std::size_t room = 0;
+    for (const CodeLine& line : codeArray) {
+        room += line.fileNumber == fileNumber ? line.head.size() : 0;
+    }
+    labels_.resize(room);
+    std::vector<Key> keys;
+    std::uint32_t used = 0;
     for (std::size_t i = 0; i < codeArray.size(); ++i) {
         if (codeArray[i].fileNumber != fileNumber) {
             continue;
         }
-        std::string key = reducedHead(codeArray[i].head);
-        if (key.empty()) {
-            continue;
+        const std::uint32_t start = used;
+        for (char c : codeArray[i].head) {
+            labels_[used] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+            used += c != ' ' && c != '\t' ? 1 : 0;
         }
-        auto [it, added] = headIds.try_emplace(key, static_cast<std::int32_t>(heads_.size()));
-        if (added) {
-            heads_.push_back(Head{{}, 0, key.size()});
-            std::int32_t node = 0;
-            for (char ch : key) {
-                const auto c = static_cast<unsigned char>(ch);
-                std::int32_t next = -1;
-                for (const auto& [label, child] : children[static_cast<std::size_t>(node)]) {
-                    if (label == c) {
-                        next = child;
-                        break;
-                    }
-                }
-                if (next < 0) {
-                    next = static_cast<std::int32_t>(children.size());
-                    children[static_cast<std::size_t>(node)].emplace_back(c, next);
-                    children.emplace_back();
-                    headAt_.push_back(-1);
-                }
-                node = next;
+        if (used > start) {
+            keys.push_back(Key{HeadText{start, used - start}, i});
+        }
+    }
+    labels_.resize(used);
+    const std::string_view all(labels_);
+    auto textOf = [all](const HeadText& h) { return all.substr(h.start, h.length); };
+
+    // Sorted by head, and entries of one head in list order: each run of one
+    // head becomes a head of the index, numbered in that order.
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        const int order = textOf(a.text).compare(textOf(b.text));
+        return order != 0 ? order < 0 : a.entry < b.entry;
+    });
+    std::vector<HeadText> distinct;
+    for (const Key& key : keys) {
+        if (distinct.empty() || textOf(distinct.back()) != textOf(key.text)) {
+            distinct.push_back(key.text);
+            heads_.push_back(Head{{}, 0, key.text.length});
+            const auto first = static_cast<unsigned char>(labels_[key.text.start]);
+            if (!startsHead_[first]) {
+                startsHead_[first] = true;
+                ++startCount_;
+                onlyStart_ = first;
             }
-            headAt_[static_cast<std::size_t>(node)] = it->second;
         }
-        heads_[static_cast<std::size_t>(it->second)].entries.push_back(i);
-        headOfEntry_[i] = it->second;
+        heads_.back().entries.push_back(key.entry);
+        headOfEntry_[key.entry] = static_cast<std::int32_t>(heads_.size() - 1);
+        ++waiting_;
     }
 
-    // Flat child lists.
-    const std::size_t nodes = children.size();
-    childStart_.assign(nodes + 1, 0);
-    for (std::size_t n = 0; n < nodes; ++n) {
-        childStart_[n + 1] = childStart_[n] + static_cast<std::uint32_t>(children[n].size());
-        for (const auto& [label, child] : children[n]) {
-            childChar_.push_back(label);
-            childNode_.push_back(child);
-        }
-    }
-    denseRow_.assign(nodes, -1);
-    for (std::size_t n = 0; n < nodes; ++n) {
-        if (n != 0 && children[n].size() <= kSparseChildren) {
-            continue;
-        }
-        denseRow_[n] = static_cast<std::int32_t>(dense_.size() / 256);
-        dense_.resize(dense_.size() + 256, -1);
-        for (const auto& [label, child] : children[n]) {
-            dense_[dense_.size() - 256 + label] = child;
-        }
-    }
-    // From the root every byte goes somewhere: back to the root when no head
-    // begins with it.
-    for (std::size_t c = 0; c < 256; ++c) {
-        dense_[c] = std::max(dense_[c], 0);
-    }
-
-    // Fail links breadth first: a node's fail link is the longest proper
-    // suffix of its text that is also in the trie.
-    fail_.assign(nodes, 0);
-    nextHead_.assign(nodes, -1);
-    std::vector<std::int32_t> queue;
-    queue.reserve(nodes);
-    for (const auto& [label, child] : children[0]) {
-        queue.push_back(child);
-    }
-    for (std::size_t q = 0; q < queue.size(); ++q) {
-        const std::int32_t node = queue[q];
-        for (const auto& [label, child] : children[static_cast<std::size_t>(node)]) {
-            const std::int32_t f = step(fail_[static_cast<std::size_t>(node)], label);
-            const auto c = static_cast<std::size_t>(child);
-            fail_[c] = f;
-            nextHead_[c] = headAt_[static_cast<std::size_t>(f)] >= 0
-                               ? f
-                               : nextHead_[static_cast<std::size_t>(f)];
-            queue.push_back(child);
-        }
-    }
-    seen_.assign(heads_.size(), 0);
+    nodes_.emplace_back();
+    addChildren(0, distinct, 0, distinct.size(), 0);
 }
 
-// The child of node along c, or -1.
-inline std::int32_t HeadIndex::childOf(std::int32_t node, unsigned char c) const {
-    const auto n = static_cast<std::size_t>(node);
-    if (denseRow_[n] >= 0) {
-        return dense_[static_cast<std::size_t>(denseRow_[n]) * 256 + c];
+// Gives node its children. heads[lo, hi) are the sorted heads that begin with
+// the node's text, which is depth bytes long; one that is no longer is the
+// node's own head and comes first. The others go to one child for each byte
+// that follows, along an edge as long as the heads of that child have in
+// common, so no head ends inside an edge.
+void HeadIndex::addChildren(std::size_t node, const std::vector<HeadText>& heads, std::size_t lo,
+                            std::size_t hi, std::size_t depth) {
+    auto byteOf = [this](const HeadText& h, std::size_t at) {
+        return static_cast<unsigned char>(labels_[h.start + at]);
+    };
+    std::size_t i = lo;
+    if (i < hi && heads[i].length == depth) {
+        nodes_[node].head = static_cast<std::int32_t>(i);
+        ++i;
     }
-    const std::uint32_t end = childStart_[n + 1];
-    for (std::uint32_t k = childStart_[n]; k < end; ++k) {
-        if (childChar_[k] == c) {
+    struct Group {
+        std::size_t lo;
+        std::size_t hi;
+        std::size_t common;  // the length of the text the group's heads share
+    };
+    std::vector<Group> groups;
+    while (i < hi) {
+        const unsigned char c = byteOf(heads[i], depth);
+        std::size_t j = i + 1;
+        while (j < hi && byteOf(heads[j], depth) == c) {
+            ++j;
+        }
+        // Sorted, so what the first and the last share, all share.
+        const HeadText& first = heads[i];
+        const HeadText& last = heads[j - 1];
+        std::size_t common = depth + 1;
+        while (common < first.length && common < last.length &&
+               byteOf(first, common) == byteOf(last, common)) {
+            ++common;
+        }
+        groups.push_back(Group{i, j, common});
+        i = j;
+    }
+
+    const auto childStart = static_cast<std::uint32_t>(childNode_.size());
+    nodes_[node].childStart = childStart;
+    nodes_[node].childCount = static_cast<std::uint32_t>(groups.size());
+    for (const Group& g : groups) {
+        Node child;
+        child.labelStart = heads[g.lo].start + static_cast<std::uint32_t>(depth);
+        child.labelLength = static_cast<std::uint32_t>(g.common - depth);
+        childFirst_.push_back(byteOf(heads[g.lo], depth));
+        childNode_.push_back(static_cast<std::int32_t>(nodes_.size()));
+        nodes_.push_back(child);
+    }
+    if (groups.size() > kSparseChildren) {
+        nodes_[node].denseRow = static_cast<std::int32_t>(dense_.size() / 256);
+        dense_.resize(dense_.size() + 256, -1);
+        for (std::uint32_t k = childStart; k < childStart + groups.size(); ++k) {
+            dense_[dense_.size() - 256 + childFirst_[k]] = childNode_[k];
+        }
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        addChildren(static_cast<std::size_t>(childNode_[childStart + g]), heads, groups[g].lo,
+                    groups[g].hi, groups[g].common);
+    }
+}
+
+// The child of node whose edge starts with c, or -1.
+inline std::int32_t HeadIndex::childOf(const Node& node, unsigned char c) const {
+    if (node.denseRow >= 0) {
+        return dense_[static_cast<std::size_t>(node.denseRow) * 256 + c];
+    }
+    const std::uint32_t end = node.childStart + node.childCount;
+    for (std::uint32_t k = node.childStart; k < end; ++k) {
+        if (childFirst_[k] == c) {
             return childNode_[k];
         }
     }
     return -1;
 }
 
-// The automaton's move: the longest suffix of (text of node) + c that is in
-// the trie.
-inline std::int32_t HeadIndex::step(std::int32_t node, unsigned char c) const {
-    while (node != 0) {
-        const std::int32_t child = childOf(node, c);
-        if (child >= 0) {
-            return child;
+// Every head that starts at text[start], shortest first, offered to best.
+inline void HeadIndex::walkFrom(std::string_view text, std::size_t start, Match& best) const {
+    const Node* node = nodes_.data();
+    std::size_t pos = start;
+    while (pos < text.size()) {
+        const std::int32_t child = childOf(*node, static_cast<unsigned char>(text[pos]));
+        if (child < 0) {
+            return;
         }
-        node = fail_[static_cast<std::size_t>(node)];
-    }
-    return dense_[c];  // the root's row
-}
-
-HeadIndex::Match HeadIndex::find(std::string_view reduced) {
-    Match best;
-    if (heads_.empty()) {
-        return best;
-    }
-    if (++stamp_ == 0) {
-        seen_.assign(seen_.size(), 0);
-        stamp_ = 1;
-    }
-    std::int32_t node = 0;
-    for (std::size_t i = 0; i < reduced.size(); ++i) {
-        node = step(node, static_cast<unsigned char>(reduced[i]));
-        // Every head that ends here, longest first. A head met before was
-        // met with every head down its chain, so the walk stops there: each
-        // head is looked at once per line, at its first occurrence.
-        std::int32_t at = headAt_[static_cast<std::size_t>(node)] >= 0
-                              ? node
-                              : nextHead_[static_cast<std::size_t>(node)];
-        while (at >= 0) {
-            const auto h = static_cast<std::size_t>(headAt_[static_cast<std::size_t>(at)]);
-            if (seen_[h] == stamp_) {
-                break;
-            }
-            seen_[h] = stamp_;
-            const Head& head = heads_[h];
+        node = &nodes_[static_cast<std::size_t>(child)];
+        if (node->labelLength > text.size() - pos ||
+            std::memcmp(text.data() + pos, labels_.data() + node->labelStart, node->labelLength) !=
+                0) {
+            return;
+        }
+        pos += node->labelLength;
+        if (node->head >= 0) {
+            // A head met at a later start has the same entry as at its first
+            // occurrence, never a smaller one, so it leaves best alone.
+            const Head& head = heads_[static_cast<std::size_t>(node->head)];
             if (head.next < head.entries.size() && head.entries[head.next] < best.entry) {
                 best.entry = head.entries[head.next];
-                best.at = i + 1 - head.length;
+                best.at = start;
                 best.length = head.length;
             }
-            at = nextHead_[static_cast<std::size_t>(at)];
+        }
+    }
+}
+
+HeadIndex::Match HeadIndex::find(std::string_view reduced) const {
+    Match best;
+    if (waiting_ == 0) {
+        return best;
+    }
+    const char* const text = reduced.data();
+    const std::size_t size = reduced.size();
+    if (startCount_ == 1) {
+        std::size_t i = 0;
+        while (i < size) {
+            const void* hit = std::memchr(text + i, onlyStart_, size - i);
+            if (hit == nullptr) {
+                break;
+            }
+            i = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+            walkFrom(reduced, i, best);
+            ++i;
+        }
+        return best;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (startsHead_[static_cast<unsigned char>(text[i])]) {
+            walkFrom(reduced, i, best);
         }
     }
     return best;
@@ -190,6 +226,7 @@ void HeadIndex::take(const Match& match) {
     Head& head = heads_[static_cast<std::size_t>(headOfEntry_[match.entry])];
     if (head.next < head.entries.size() && head.entries[head.next] == match.entry) {
         ++head.next;
+        --waiting_;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,10 +17,15 @@ namespace tg {
 // in list order wins, and each is taken at most once.
 //
 // Scanning the whole list for every script line costs lines x entries. The
-// index instead runs all reduced heads of one script at once over the line
-// (an Aho-Corasick automaton), so a line costs its own length plus the heads
-// it contains, whatever the length of the list. Entries with the same head
-// (a business's AddCommodity lines) queue in list order behind that head.
+// index instead keeps the reduced heads of one script in a trie whose chains
+// of single children are merged into one edge. A head can only start at a
+// byte that some head starts with, and the heads of a script nearly all start
+// with the same few bytes ("block[", "businessinfo[", ...), so the line is
+// searched for those bytes and the trie is walked only from there: a line
+// costs about its own length plus a short walk per such byte, whatever the
+// length of the list. The start positions are tried in increasing order, so
+// the first time a head is met is its first occurrence. Entries with the same
+// head (a business's AddCommodity lines) queue in list order behind that head.
 class HeadIndex {
 public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -37,11 +43,14 @@ public:
 
     // The first entry in list order, not yet taken, whose reduced head occurs
     // in reduced (the line's code with blanks removed and letters lowered).
-    Match find(std::string_view reduced);
+    Match find(std::string_view reduced) const;
 
     // Takes a matched entry out of the running: the next entry with the same
     // head moves up.
     void take(const Match& match);
+
+    // True when every indexed entry has been taken, so no line can match.
+    bool empty() const { return waiting_ == 0; }
 
     // A head as the index compares it: blanks removed, ASCII letters lowered.
     static std::string reducedHead(std::string_view head);
@@ -53,29 +62,48 @@ private:
         std::size_t length = 0;
     };
 
-    std::int32_t childOf(std::int32_t node, unsigned char c) const;
-    std::int32_t step(std::int32_t node, unsigned char c) const;
+    // A trie node and the edge into it. The edge's text is
+    // labels_[labelStart, labelStart + labelLength); it is never empty but
+    // for the root. A head ends only at a node, never inside an edge.
+    struct Node {
+        std::uint32_t labelStart = 0;
+        std::uint32_t labelLength = 0;
+        std::int32_t head = -1;  // the head ending here, or -1
+        std::uint32_t childStart = 0;
+        std::uint32_t childCount = 0;
+        std::int32_t denseRow = -1;  // row of dense_ for a node with many children
+    };
+
+    // A reduced head: labels_[start, start + length).
+    struct HeadText {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+
+    void addChildren(std::size_t node, const std::vector<HeadText>& heads, std::size_t lo,
+                     std::size_t hi, std::size_t depth);
+    std::int32_t childOf(const Node& node, unsigned char c) const;
+    void walkFrom(std::string_view text, std::size_t start, Match& best) const;
 
     std::vector<Head> heads_;
     std::vector<std::int32_t> headOfEntry_;  // -1 for an entry not indexed
+    std::size_t waiting_ = 0;                // entries not yet taken
 
-    // The automaton: node 0 is the root. Children of node n are
-    // childChar_/childNode_[childStart_[n] .. childStart_[n + 1]).
-    std::vector<std::uint32_t> childStart_;
-    std::vector<unsigned char> childChar_;
+    // Node 0 is the root. The children of a node are
+    // childFirst_/childNode_[childStart .. childStart + childCount), with the
+    // first byte of each child's edge in childFirst_. The edges' texts are
+    // parts of the reduced heads, all kept in labels_.
+    std::vector<Node> nodes_;
+    std::string labels_;
+    std::vector<unsigned char> childFirst_;
     std::vector<std::int32_t> childNode_;
-    // Nodes with many children (the root, the node where the record codes
-    // part, the one where the keys part) move through a full row of 256
-    // instead: row denseRow_[n] of dense_, or -1 for a node without one.
-    std::vector<std::int32_t> denseRow_;
-    std::vector<std::int32_t> dense_;
-    std::vector<std::int32_t> fail_;
-    std::vector<std::int32_t> headAt_;    // the head ending at a node, or -1
-    std::vector<std::int32_t> nextHead_;  // the nearest node down the fail chain with a head, or -1
+    std::vector<std::int32_t> dense_;  // rows of 256 child numbers, -1 for none
 
-    // Heads already met in the current line: seen_[h] == stamp_.
-    std::vector<std::uint32_t> seen_;
-    std::uint32_t stamp_ = 0;
+    // The bytes a head starts with; when there is only one, it is
+    // onlyStart_ and the line is searched for it with memchr.
+    std::array<bool, 256> startsHead_{};
+    int startCount_ = 0;
+    unsigned char onlyStart_ = 0;
 };
 
 }  // namespace tg

@@ -10,8 +10,8 @@
 #include "scripts/head_index.h"
 #include "scripts/numbers.h"
 #include "scripts/script_files.h"
-#include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
+#include "scripts/writer_text.h"
 
 namespace tg {
 
@@ -131,13 +131,9 @@ void addTweaks(CodeLineList& lines, const TweaksRecord& tweaks, bool versionComp
     }
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool allBlank(std::string_view text) {
     for (char c : text) {
-        if (!isBlank(c)) {
+        if (c != ' ' && c != '\t') {
             return false;
         }
     }
@@ -145,7 +141,7 @@ bool allBlank(std::string_view text) {
 }
 
 // Rewrites the lines of one script against the pending lines of CodeArray.
-// The scratch buffers live as long as the rewriter, so a script of many lines
+// The scratch buffer lives as long as the rewriter, so a script of many lines
 // does not allocate for each of them.
 class LineRewriter {
 public:
@@ -153,25 +149,17 @@ public:
         : codeArray_(codeArray), index_(codeArray, fileNumber) {}
 
     // Appends the line's new text to out. Returns the entry it took (a list
-    // position), or HeadIndex::npos when the line stays as it was; hasCode
-    // tells whether the line holds any code at all.
-    std::size_t rewrite(std::string_view line, std::string& out, bool& hasCode) {
-        const std::string_view code = stripComment(line);
-        // The blank-free text of the line and, for each of its characters,
-        // where it stands in the line.
-        reduced_.resize(code.size());
-        at_.resize(code.size());
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < code.size(); ++i) {
-            const char c = code[i];
-            reduced_[kept] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-            at_[kept] = i;
-            kept += isBlank(c) ? 0 : 1;
+    // position), or HeadIndex::npos when the line stays as it was.
+    std::size_t rewrite(std::string_view line, std::string& out) {
+        if (index_.empty()) {
+            out += line;
+            return HeadIndex::npos;
         }
-        reduced_.resize(kept);
-        at_.resize(kept);
-        hasCode = !reduced_.empty();
-        const HeadIndex::Match match = hasCode ? index_.find(reduced_) : HeadIndex::Match{};
+        const std::string_view code = stripComment(line);
+        // The blank-free, lowered text of the code; where its characters
+        // stand in the line is worked out only for a line that matches.
+        const std::string_view reduced = writer::reduceCode(code, reduced_);
+        const HeadIndex::Match match = reduced.empty() ? HeadIndex::Match{} : index_.find(reduced);
         if (match.entry == HeadIndex::npos) {
             out += line;
             return HeadIndex::npos;
@@ -182,11 +170,11 @@ public:
         // to the end of the code when it has none. Other code on the same
         // line (before the setting or behind its ";") is kept, so a line with
         // two statements does not lose the second one.
-        const std::size_t start = at_[match.at];
+        const std::size_t start = writer::positionInCode(code, match.at);
         std::size_t end = code.size();
-        const std::size_t semi = reduced_.find(';', match.at + match.length);
-        if (semi != std::string::npos) {
-            end = at_[semi] + 1;
+        const std::size_t semi = reduced.find(';', match.at + match.length);
+        if (semi != std::string_view::npos) {
+            end = writer::positionInCode(code, semi) + 1;
         }
         const std::string_view before = code.substr(0, start);
         const std::string_view after = code.substr(end);
@@ -226,11 +214,14 @@ public:
         return match.entry;
     }
 
+    // True when no pending line is left to match, so every further line is
+    // written as it was.
+    bool done() const { return index_.empty(); }
+
 private:
     const CodeLineList& codeArray_;
     HeadIndex index_;
-    std::string reduced_;
-    std::vector<std::size_t> at_;
+    std::vector<char> reduced_;
 };
 
 void appendMarkerBlock(std::string& out, const std::string& version) {
@@ -245,43 +236,65 @@ void appendMarkerBlock(std::string& out, const std::string& version) {
     out += kLineEnd;
 }
 
-}  // namespace
+// The size of the pieces a script is written in when it goes straight to its
+// file: small enough to stay in the cache and to need no fresh memory for a
+// large script.
+constexpr std::size_t kPiece = std::size_t{64} << 10;
 
-std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
-                          const std::string& version) {
-    std::vector<std::string_view> lines = splitLines(bytes);
-    if (lines.empty()) {
-        lines.emplace_back();
-    }
-    std::string out;
-    out.reserve(bytes.size() + lines.size() + 256);
+// The new bytes of script fileNumber; codeArray is left as it is. Without a
+// sink they are collected in out (emptied first); with one they go to the
+// sink in pieces of about kPiece bytes, out serving as the piece.
+void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& codeArray,
+                 const std::string& version, std::string& out, const ByteSink* sink) {
+    out.clear();
+    // Room for a line end of two bytes where the script has one, and some
+    // appended lines; memory not written to costs nothing.
+    out.reserve(sink != nullptr ? kPiece + 256 : bytes.size() + bytes.size() / 4 + 256);
+    auto pass = [&]() {
+        if (sink != nullptr && out.size() >= kPiece) {
+            (*sink)(out);
+            out.clear();
+        }
+    };
     std::vector<bool> taken(codeArray.size(), false);
     {
         LineRewriter rewriter(codeArray, fileNumber);
-        bool hasCode = false;
-        for (std::string_view line : lines) {
-            const std::size_t entry = rewriter.rewrite(line, out, hasCode);
+        if (bytes.empty()) {
+            // A file without any line is one empty line.
+            out += kLineEnd;
+        }
+        std::size_t pos = 0;
+        while (pos < bytes.size()) {
+            if (rewriter.done()) {
+                // The rest as it is, in runs of whole lines.
+                const std::size_t cut =
+                    sink == nullptr || bytes.size() - pos <= kPiece
+                        ? bytes.size()
+                        : writer::nextLineStart(bytes, writer::lineEndFrom(bytes, pos + kPiece));
+                writer::appendLinesUnchanged(bytes.substr(pos, cut - pos), out);
+                pass();
+                pos = cut;
+                continue;
+            }
+            const std::size_t end = writer::lineEndFrom(bytes, pos);
+            const std::size_t entry = rewriter.rewrite(bytes.substr(pos, end - pos), out);
             if (entry != HeadIndex::npos) {
                 taken[entry] = true;
             }
             out += kLineEnd;
+            pass();
+            pos = writer::nextLineStart(bytes, end);
         }
     }
 
     // What is left of this script goes to its end, in list order, under one
-    // marker block; afterwards the list holds only the other scripts' lines.
+    // marker block.
     bool markerWritten = false;
-    CodeLineList rest;
-    rest.reserve(codeArray.size());
     for (std::size_t i = 0; i < codeArray.size(); ++i) {
-        CodeLine& entry = codeArray[i];
-        if (entry.fileNumber != fileNumber) {
-            rest.push_back(std::move(entry));
-            continue;
-        }
+        const CodeLine& entry = codeArray[i];
         // An emptied commodity entry whose line is gone has nothing to say;
         // appending it would leave an unbalanced "AddCommodity(" behind.
-        if (taken[i] || entry.valueText.empty()) {
+        if (entry.fileNumber != fileNumber || taken[i] || entry.valueText.empty()) {
             continue;
         }
         if (!markerWritten) {
@@ -291,8 +304,31 @@ std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& 
         out += entry.head;
         out += entry.valueText;
         out += kLineEnd;
+        pass();
     }
-    codeArray = rest.empty() ? emptyCodeArray() : std::move(rest);
+    if (sink != nullptr && !out.empty()) {
+        (*sink)(out);
+        out.clear();
+    }
+}
+
+// Takes every line of script fileNumber out of codeArray: the written ones
+// and the appended ones alike.
+void dropScriptLines(CodeLineList& codeArray, int fileNumber) {
+    std::erase_if(codeArray,
+                  [fileNumber](const CodeLine& entry) { return entry.fileNumber == fileNumber; });
+    if (codeArray.empty()) {
+        codeArray = emptyCodeArray();
+    }
+}
+
+}  // namespace
+
+std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
+                          const std::string& version) {
+    std::string out;
+    composeInto(bytes, fileNumber, codeArray, version, out, nullptr);
+    dropScriptLines(codeArray, fileNumber);
     return out;
 }
 
@@ -354,15 +390,14 @@ void Remove_CodeLine(CodeLineList& codeArray, std::size_t pos) {
 }
 
 std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fileNumber) {
+    if (allBlank(stripComment(line))) {
+        return {};
+    }
     std::string out;
-    bool hasCode = false;
     std::size_t entry = HeadIndex::npos;
     {
         LineRewriter rewriter(codeArray, fileNumber);
-        entry = rewriter.rewrite(line, out, hasCode);
-    }
-    if (!hasCode) {
-        return {};
+        entry = rewriter.rewrite(line, out);
     }
     if (entry != HeadIndex::npos) {
         Remove_CodeLine(codeArray, entry);
@@ -372,6 +407,10 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
 
 Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& version) {
     Notices notices;
+    // One read buffer for the four scripts; the new text goes to the file in
+    // pieces.
+    std::string bytes;
+    std::string piece;
     for (int f = 0; f < static_cast<int>(kScriptFiles.size()); ++f) {
         if (!kindFlag(state, f)) {
             continue;
@@ -382,20 +421,20 @@ Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& ver
             continue;
         }
         const std::string path = state.ProjectPath + name;
-        std::string bytes;
         if (FsStatus error = fs.readFile(path, bytes)) {
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }
-        // Work on a copy: when the file cannot be replaced, its lines stay
-        // in CodeArray just as for a script whose flag is clear.
-        CodeLineList pending = state.CodeArray;
-        const std::string text = composeScript(bytes, f, pending, version);
-        if (FsStatus error = fs.writeFileAtomic(path, text)) {
+        // When the file cannot be replaced, its lines stay in CodeArray just
+        // as for a script whose flag is clear.
+        const FsStatus error = fs.writeFileAtomic(path, [&](const ByteSink& sink) {
+            composeInto(bytes, f, state.CodeArray, version, piece, &sink);
+        });
+        if (error) {
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }
-        state.CodeArray = std::move(pending);
+        dropScriptLines(state.CodeArray, f);
     }
     return notices;
 }

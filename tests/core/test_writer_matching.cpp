@@ -367,6 +367,70 @@ TEST(WriterMatching, HeadIndexReportsTheFirstOccurrenceOfTheHead) {
     EXPECT_EQ(index.find("xbabab").entry, HeadIndex::npos);
 }
 
+// Write_Scripts hands a script to its file in pieces. Large scripts with
+// every kind of line end, whose pending lines are used up early, late or
+// never, come out as the list scan composes them whole.
+TEST(WriterMatching, LargeScriptsAreWrittenAsTheListScanComposesThem) {
+    test::TempDir project;
+    std::mt19937 random(17);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    CodeLineList list;
+    std::vector<std::string> scripts(4);
+    for (int f = 0; f < 4; ++f) {
+        const int heads = 30;
+        for (int h = 0; h < heads; ++h) {
+            list.push_back(CodeLine{"X" + std::to_string(f) + "[C" + std::to_string(h) + "].v = ",
+                                    static_cast<std::int16_t>(f), std::to_string(h) + ";"});
+        }
+        // Script 0 holds its settings at the start, script 1 all over, script
+        // 2 at the end and script 3 not all of them.
+        std::string& bytes = scripts[static_cast<std::size_t>(f)];
+        const int lines = 6000;
+        for (int i = 0; i < lines; ++i) {
+            const bool setting = f == 0   ? i < heads
+                                 : f == 1 ? pick(0, 199) == 0
+                                 : f == 2 ? i >= lines - heads
+                                          : pick(0, 399) == 0;
+            if (setting) {
+                // Scripts 0 and 2 name each head once, in order.
+                const int head = f == 0 ? i : f == 2 ? i - (lines - heads) : pick(0, heads - 1);
+                bytes +=
+                    "  x" + std::to_string(f) + "[c" + std::to_string(head) + "] . V = 1; -- old";
+            } else {
+                bytes += "local y" + std::to_string(i) + " = {1, 2} -- a comment";
+            }
+            static const std::vector<std::string> ends = {"\r\n", "\r\n", "\r\n", "\r", "\n"};
+            if (i + 1 < lines || f % 2 == 0) {
+                bytes += ends[static_cast<std::size_t>(pick(0, 4))];
+            }
+        }
+        ASSERT_GT(bytes.size(), std::size_t{200000});
+        test::writeBytes(project.path() + std::string(kScriptFiles[static_cast<std::size_t>(f)]),
+                         bytes);
+    }
+    EditorState state;
+    state.ProjectPath = project.path();
+    state.CodeArray = list;
+    state.bBlockHasChanged = true;
+    state.bBusinessHasChanged = true;
+    state.bCommodityHasChanged = true;
+    state.bCityHasChanged = true;
+    ASSERT_TRUE(Write_Scripts(realFileSystem(), state, kVersion).empty());
+
+    CodeLineList expectedList = list;
+    for (int f = 0; f < 4; ++f) {
+        const std::string expected =
+            referenceCompose(scripts[static_cast<std::size_t>(f)], f, expectedList);
+        EXPECT_EQ(test::readBytes(project.path() +
+                                  std::string(kScriptFiles[static_cast<std::size_t>(f)])),
+                  expected)
+            << kScriptFiles[static_cast<std::size_t>(f)];
+    }
+    EXPECT_EQ(state.CodeArray, expectedList);
+}
+
 // The demo project with every record changed, and its scripts repeated and
 // shuffled line by line: the real heads, many to a script.
 TEST(WriterMatching, TheDemoScriptsWithEveryRecordChangedAgreeWithTheListScan) {
