@@ -271,13 +271,20 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
     }
     // After a piece fails to go out, the rest are dropped and the first
     // failure is reported.
+    // Should making the bytes throw (out of memory), the temporary file goes
+    // and the old file stays as it was.
     std::optional<int> writeError;
-    fill([&](std::string_view piece) {
-        if (!writeError && !piece.empty() &&
-            std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
-            writeError = errno;
-        }
-    });
+    try {
+        fill([&](std::string_view piece) {
+            if (!writeError && !piece.empty() &&
+                std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
+                writeError = errno;
+            }
+        });
+    } catch (...) {
+        fail({}, file);
+        throw;
+    }
     if (writeError) {
         return fail(reasonOf(*writeError), file);
     }

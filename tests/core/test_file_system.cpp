@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <new>
 
 #include <filesystem>
 
@@ -79,6 +80,26 @@ TEST(AtomicWrite, EveryFailedStepLeavesTheOldFileAndNoTemporary) {
         EXPECT_EQ(readBytes(dir / "hub.lua"), "old");
         EXPECT_EQ(test::listFolder(dir.path()), "hub.lua\n");
     }
+}
+
+TEST(AtomicWrite, TakesTheBytesInPiecesAndKeepsTheOldFileWhenMakingThemThrows) {
+    TempDir dir;
+    writeBytes(dir / "hub.lua", "old");
+    EXPECT_FALSE(realFileSystem().writeFileAtomic(dir / "hub.lua", [](const ByteSink& sink) {
+        sink("first\r\n");
+        sink("");
+        sink("second\r\n");
+    }));
+    EXPECT_EQ(readBytes(dir / "hub.lua"), "first\r\nsecond\r\n");
+
+    EXPECT_THROW(realFileSystem().writeFileAtomic(dir / "hub.lua",
+                                                  [](const ByteSink& sink) {
+                                                      sink("half");
+                                                      throw std::bad_alloc();
+                                                  }),
+                 std::bad_alloc);
+    EXPECT_EQ(readBytes(dir / "hub.lua"), "first\r\nsecond\r\n");
+    EXPECT_EQ(test::listFolder(dir.path()), "hub.lua\n");
 }
 
 TEST(AtomicWrite, RefusesFoldersReadOnlyFilesAndMissingFolders) {
