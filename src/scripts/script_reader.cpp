@@ -13,6 +13,7 @@
 #include "model/identifiers.h"
 #include "scripts/code_tables.h"
 #include "scripts/identifier_index.h"
+#include "scripts/letter_keys.h"
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
@@ -68,20 +69,27 @@ static_assert(kSettingKeys[kOwnableKey] == "ownable");
 static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
 
 // The keys, found whatever their letter case in the line as read.
-const PatternSet& settingKeySet() {
-    static const PatternSet set(kSettingKeys, PatternSet::LetterCase::Ignore);
+const LetterKeySet& settingKeySet() {
+    static const LetterKeySet set(kSettingKeys);
     return set;
 }
 
-// The key of a line as an index into kSettingKeys, or -1.
-int keyIndexOf(std::string_view line) {
-    std::uint64_t found = settingKeySet().occurring(line);
+// The key of a line as an index into kSettingKeys, or -1; hits keeps what
+// the search learnt.
+int keyIndexOf(std::string_view line, LetterKeySet::Hits& hits) {
+    settingKeySet().occurring(line, hits);
+    std::uint64_t found = hits.found;
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
     if ((found >> kCityBusinessesOwnableKey) & 1U) {
         found &= ~(std::uint64_t{1} << kOwnableKey);
     }
     return found == 0 ? -1 : std::countr_zero(found);
+}
+
+int keyIndexOf(std::string_view line) {
+    LetterKeySet::Hits hits;
+    return keyIndexOf(line, hits);
 }
 
 // ---------------------------------------------------------------------------
@@ -489,8 +497,10 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
 // code without its spaces and tabs, into buffer (kept from line to line and
 // grown only for a longer line, so nothing is allocated or cleared per line).
 // Eight bytes are taken at a time while they hold no blank, which is most of
-// a line's code.
-std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer) {
+// a line's code. firstBlank: where the first blank of code stands, or its
+// size (so code and the copy agree up to there).
+std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer,
+                                   std::size_t& firstBlank) {
     constexpr std::uint64_t kSpaces = word::broadcast(' ');
     constexpr std::uint64_t kTabs = word::broadcast('\t');
 
@@ -501,6 +511,7 @@ std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buf
     const char* const from = code.data();
     std::size_t kept = 0;
     std::size_t i = 0;
+    firstBlank = code.size();
     for (; i + 8 <= code.size(); i += 8) {
         std::uint64_t bytes = 0;
         std::memcpy(&bytes, from + i, sizeof bytes);
@@ -510,6 +521,12 @@ std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buf
             kept += 8;
             continue;
         }
+        if (firstBlank == code.size()) {
+            firstBlank = kept;  // no blank before this word
+            while (from[firstBlank] != ' ' && from[firstBlank] != '\t') {
+                ++firstBlank;
+            }
+        }
         for (std::size_t k = i; k < i + 8; ++k) {
             to[kept] = from[k];
             kept += from[k] != ' ' && from[k] != '\t' ? 1 : 0;
@@ -517,7 +534,11 @@ std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buf
     }
     for (; i < code.size(); ++i) {
         to[kept] = from[i];
-        kept += from[i] != ' ' && from[i] != '\t' ? 1 : 0;
+        const bool blank = from[i] == ' ' || from[i] == '\t';
+        if (blank && firstBlank == code.size() && kept == i) {
+            firstBlank = i;
+        }
+        kept += blank ? 0 : 1;
     }
     return {to, kept};
 }
@@ -550,7 +571,8 @@ int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
 // the three kinds with code tables: the code's first position must come
 // before the key's. The key's position (counted from 1) is kept in
 // keyAnyCase for the exact search that follows; the tweaks have no code
-// table and leave it at 0.
+// table and leave it as it came. A keyAnyCase other than 0 on the way in is
+// taken as that position, already known.
 //
 // identifierAt is where the slot lookup saw the slot's identifier (npos when
 // it does not know). When the code is that identifier in any letter case,
@@ -582,7 +604,9 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     if (code.empty()) {
         return false;
     }
-    keyAnyCase = findFrom(text, key, kCompareIgnoreCase, 1);
+    if (keyAnyCase == 0) {
+        keyAnyCase = findFrom(text, key, kCompareIgnoreCase, 1);
+    }
     if (keyAnyCase == 0) {
         return false;
     }
@@ -612,7 +636,8 @@ struct LineScratch {
 // run cheapest first, so most lines that are not taken cost little.
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
-    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text);
+    std::size_t unchanged = 0;
+    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text, unchanged);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -621,7 +646,8 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (slot < 0) {
         return std::nullopt;
     }
-    const int keyIndex = keyIndexOf(rawLine);
+    LetterKeySet::Hits hits;
+    const int keyIndex = keyIndexOf(rawLine, hits);
     if (keyIndex < 0) {
         return std::nullopt;
     }
@@ -629,8 +655,15 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     line.keyIndex = static_cast<std::size_t>(keyIndex);
     line.key = kSettingKeys[line.keyIndex];
     // Match_CodeLine, with the key's first position in any letter case kept
-    // (0 when it is not known).
+    // (0 when it is not known). Where the key search placed the key within
+    // the first bytes of the line that the code copies unchanged (before any
+    // blank and before the comment), that is its first position in the code
+    // too: an earlier one there would have been an earlier one in the line.
     std::size_t anyCase = 0;
+    if (((hits.placed >> keyIndex) & 1U) != 0 &&
+        hits.at[line.keyIndex] + line.key.size() <= unchanged) {
+        anyCase = hits.at[line.keyIndex] + 1;
+    }
     if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, anyCase)) {
         return std::nullopt;
     }

@@ -1,0 +1,233 @@
+// The setting-key search that looks only inside runs of letters, held
+// against the case-blind PatternSet of the same keys and against a lowered
+// search per key (which also gives each key's first place), on generated
+// text with odd bytes; and its letter finder 16 bytes at a time against the
+// bytewise one.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fs/paths.h"
+#include "scripts/letter_keys.h"
+#include "scripts/pattern_set.h"
+#include "test_support.h"
+
+namespace tg {
+namespace {
+
+constexpr std::string_view kKeys[] = {"value",
+                                      "prestige",
+                                      "ownable",
+                                      "buildingrights",
+                                      "timeinstore",
+                                      "refurbcost",
+                                      "density",
+                                      "minarea",
+                                      "maxarea",
+                                      "minheight",
+                                      "maxheight",
+                                      "maxside",
+                                      "stockcapacity",
+                                      "openingtime",
+                                      "closingtime",
+                                      "electricalneed",
+                                      "gasneed",
+                                      "telecomneed",
+                                      "waterneed",
+                                      "footprintband",
+                                      "markup",
+                                      "Membership",
+                                      "railutilincomeEASY",
+                                      "railutilincomeMEDIUM",
+                                      "railutilincomeHARD",
+                                      "dailyfreightEASY",
+                                      "dailyfreightMEDIUM",
+                                      "dailyfreightHARD",
+                                      "citybusinessesownable",
+                                      "daysoff",
+                                      "numyearsin24hours",
+                                      "blockleaselength",
+                                      "AddCommodity"};
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = asciiLower(c);
+    }
+    return out;
+}
+
+// Text made of keys (whole, cut, joined, in any letter case) and of bytes
+// that are next to letters under bit 0x20, digits, control bytes that bit
+// 0x20 turns into digits, NULs and bytes from 0x80 up; sometimes very long.
+std::string makeText(std::mt19937& engine, std::span<const std::string_view> keys) {
+    static constexpr std::string_view kOdd[] = {" ",
+                                                "\t",
+                                                "@",
+                                                "`",
+                                                "[",
+                                                "{",
+                                                "_",
+                                                ".",
+                                                "=",
+                                                ";",
+                                                "--",
+                                                "2",
+                                                "4",
+                                                "\x12",
+                                                "\x14",
+                                                "\x7f",
+                                                "\x80",
+                                                "\xc1",
+                                                "\xe1",
+                                                "\xff",
+                                                "BusinessInfo",
+                                                "Block",
+                                                "MARLOWEN_AVENUE",
+                                                "x"};
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine);
+    };
+    std::string out;
+    const int parts = pick(0, 1) == 0 ? pick(0, 8) : pick(0, 60);
+    for (int p = 0; p < parts; ++p) {
+        if (pick(0, 2) == 0) {
+            const std::string_view odd =
+                kOdd[static_cast<std::size_t>(pick(0, std::size(kOdd) - 1))];
+            out += odd;
+            if (pick(0, 9) == 0) {
+                out.push_back('\0');
+            }
+            continue;
+        }
+        std::string word(
+            keys[static_cast<std::size_t>(pick(0, static_cast<int>(keys.size()) - 1))]);
+        switch (pick(0, 5)) {
+            case 0:
+                word.resize(static_cast<std::size_t>(pick(0, static_cast<int>(word.size()))));
+                break;
+            case 1:
+                word.erase(0, static_cast<std::size_t>(pick(0, static_cast<int>(word.size()))));
+                break;
+            case 2:
+                for (char& c : word) {
+                    c = pick(0, 1) == 0 ? asciiUpper(c) : asciiLower(c);
+                }
+                break;
+            case 3:  // one letter turned into its neighbour under bit 0x20
+                if (!word.empty()) {
+                    char& c =
+                        word[static_cast<std::size_t>(pick(0, static_cast<int>(word.size()) - 1))];
+                    c = static_cast<char>(c ^ 0x20);
+                    if (c >= '0' && c <= '9') {
+                        c = static_cast<char>(c - 0x20);
+                    }
+                }
+                break;
+            default:
+                break;
+        }
+        out += word;
+    }
+    return out;
+}
+
+TEST(ReaderLetterKeys, FindsAndPlacesWhatALoweredSearchPerKeyFinds) {
+    const LetterKeySet set(kKeys);
+    const PatternSet plain(kKeys, PatternSet::LetterCase::Ignore);
+    std::mt19937 engine(7);
+    int found = 0;
+    for (int t = 0; t < 6000; ++t) {
+        const std::string text = makeText(engine, kKeys);
+        const std::string low = lowered(text);
+        std::uint64_t expected = 0;
+        LetterKeySet::Hits hits;
+        set.occurring(text, hits);
+        for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+            const std::size_t at = low.find(lowered(kKeys[i]));
+            if (at == std::string::npos) {
+                continue;
+            }
+            expected |= std::uint64_t{1} << i;
+            ASSERT_TRUE((hits.placed >> i) & 1U) << "key " << kKeys[i] << ", text " << text;
+            ASSERT_EQ(hits.at[i], at) << "key " << kKeys[i] << ", text " << text;
+        }
+        ASSERT_EQ(hits.found, expected) << "text " << text;
+        ASSERT_EQ(hits.placed & ~hits.found, 0U) << "text " << text;
+        ASSERT_EQ(plain.occurring(text), expected) << "text " << text;
+        found += std::popcount(expected);
+    }
+    EXPECT_GT(found, 10000);
+}
+
+TEST(ReaderLetterKeys, KeysThatDoNotStartWithFiveLettersGoThePatternSetWay) {
+    // Short keys, digits and other bytes near the start: the sampled search
+    // does not apply; what is found must still be what a lowered search finds.
+    static constexpr std::string_view kOthers[] = {"ab", "a1b2c", "x_y", "value", "24hours", "Q"};
+    const LetterKeySet set(kOthers);
+    std::mt19937 engine(11);
+    for (int t = 0; t < 3000; ++t) {
+        const std::string text = makeText(engine, kOthers);
+        std::uint64_t expected = 0;
+        for (std::size_t i = 0; i < std::size(kOthers); ++i) {
+            if (lowered(text).find(lowered(kOthers[i])) != std::string::npos) {
+                expected |= std::uint64_t{1} << i;
+            }
+        }
+        ASSERT_EQ(set.occurring(text), expected) << "text " << text;
+    }
+}
+
+TEST(ReaderLetterKeys, KeysAtEveryOffsetAcrossTheSixtyFourByteSteps) {
+    // A key alone at every offset of a long line, letters or other bytes
+    // around it, so that runs and keys straddle every block edge.
+    const LetterKeySet set(kKeys);
+    for (std::string_view key :
+         {std::string_view("value"), std::string_view("citybusinessesownable"),
+          std::string_view("numyearsin24hours")}) {
+        for (const char filler : {'-', 'q', '\xe1'}) {
+            for (std::size_t before = 0; before < 140; ++before) {
+                const std::string text = std::string(before, filler) + std::string(key) +
+                                         std::string(before % 7, filler);
+                const std::string low = lowered(text);
+                LetterKeySet::Hits hits;
+                set.occurring(text, hits);
+                std::uint64_t expected = 0;
+                for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+                    const std::size_t at = low.find(lowered(kKeys[i]));
+                    if (at != std::string::npos) {
+                        expected |= std::uint64_t{1} << i;
+                        ASSERT_EQ(hits.at[i], at) << text;
+                    }
+                }
+                ASSERT_EQ(hits.found, expected) << text;
+                ASSERT_NE(expected, 0U) << text;
+            }
+        }
+    }
+}
+
+TEST(ReaderLetterKeys, LetterBitsAgreeWithTheBytewiseWay) {
+    std::mt19937 engine(3);
+    for (int t = 0; t < 4000; ++t) {
+        std::string text(
+            static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 150)(engine)), ' ');
+        for (char& c : text) {
+            c = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(engine));
+        }
+        for (std::size_t from = 0; from <= text.size(); from += 1 + from % 13) {
+            ASSERT_EQ(LetterKeySet::letterBits(text, from),
+                      LetterKeySet::letterBitsPlain(text, from))
+                << "size " << text.size() << ", from " << from;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tg
