@@ -10,6 +10,7 @@
 #include "scripts/head_index.h"
 #include "scripts/numbers.h"
 #include "scripts/script_files.h"
+#include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
 #include "scripts/writer_text.h"
 
@@ -270,13 +271,13 @@ void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& cod
                 const std::size_t cut =
                     sink == nullptr || bytes.size() - pos <= kPiece
                         ? bytes.size()
-                        : writer::nextLineStart(bytes, writer::lineEndFrom(bytes, pos + kPiece));
+                        : writer::nextLineStart(bytes, lineEndFrom(bytes, pos + kPiece));
                 writer::appendLinesUnchanged(bytes.substr(pos, cut - pos), out);
                 pass();
                 pos = cut;
                 continue;
             }
-            const std::size_t end = writer::lineEndFrom(bytes, pos);
+            const std::size_t end = lineEndFrom(bytes, pos);
             const std::size_t entry = rewriter.rewrite(bytes.substr(pos, end - pos), out);
             if (entry != HeadIndex::npos) {
                 taken[entry] = true;

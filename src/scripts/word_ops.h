@@ -22,6 +22,14 @@ inline std::uint64_t load8(const char* p) {
     return word;
 }
 
+// Stores word at p, its lowest byte first on any machine.
+inline void store8(char* p, std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    std::memcpy(p, &word, sizeof word);
+}
+
 // Each byte of the word b.
 inline constexpr std::uint64_t broadcast(unsigned char b) {
     return kOnes * b;

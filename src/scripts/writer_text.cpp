@@ -1,53 +1,13 @@
 #include "scripts/writer_text.h"
 
-#include <bit>
 #include <cstdint>
-#include <cstring>
+
+#include "scripts/text_lines.h"
+#include "scripts/word_ops.h"
 
 namespace tg::writer {
 
 namespace {
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-
-// The eight bytes at p, the first byte lowest on any machine.
-std::uint64_t load8(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) {
-        word = __builtin_bswap64(word);
-    }
-    return word;
-}
-
-void store8(char* p, std::uint64_t word) {
-    if constexpr (std::endian::native == std::endian::big) {
-        word = __builtin_bswap64(word);
-    }
-    std::memcpy(p, &word, sizeof word);
-}
-
-constexpr std::uint64_t broadcast(unsigned char b) {
-    return kOnes * b;
-}
-
-// Nonzero exactly when some byte of word is zero. The lowest marked byte is
-// exact; bytes above it may be marked wrongly.
-constexpr std::uint64_t zeroBytes(std::uint64_t word) {
-    return (word - kOnes) & ~word & kHighs;
-}
-
-// ASCII capitals lowered in each byte: the low seven bits of each byte are
-// compared with "A" and "Z" by adding to them, which cannot carry into the
-// next byte; bytes from 0x80 up are left alone.
-constexpr std::uint64_t lower8(std::uint64_t word) {
-    const std::uint64_t low7 = word & ~kHighs;
-    const std::uint64_t atLeastA = low7 + broadcast(0x80 - 'A');
-    const std::uint64_t aboveZ = low7 + broadcast(0x7F - 'Z');
-    const std::uint64_t upper = (atLeastA ^ aboveZ) & ~word & kHighs;
-    return word | (upper >> 2);
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -61,26 +21,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
-std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
-    constexpr std::uint64_t kCrs = broadcast('\r');
-    constexpr std::uint64_t kLfs = broadcast('\n');
-    std::size_t i = from;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        const std::uint64_t w = load8(bytes.data() + i);
-        // The lowest marked byte of each half is exact, so is that of both.
-        const std::uint64_t ends = zeroBytes(w ^ kCrs) | zeroBytes(w ^ kLfs);
-        if (ends != 0) {
-            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
-        }
-    }
-    for (; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
-            return i;
-        }
-    }
-    return bytes.size();
-}
-
 std::size_t nextLineStart(std::string_view bytes, std::size_t end) {
     if (end >= bytes.size()) {
         return bytes.size();
@@ -89,8 +29,8 @@ std::size_t nextLineStart(std::string_view bytes, std::size_t end) {
 }
 
 std::string_view reduceCode(std::string_view code, std::vector<char>& buffer) {
-    constexpr std::uint64_t kSpaces = broadcast(' ');
-    constexpr std::uint64_t kTabs = broadcast('\t');
+    constexpr std::uint64_t kSpaces = word::broadcast(' ');
+    constexpr std::uint64_t kTabs = word::broadcast('\t');
     if (buffer.size() < code.size()) {
         buffer.resize(code.size());
     }
@@ -99,10 +39,10 @@ std::string_view reduceCode(std::string_view code, std::vector<char>& buffer) {
     std::size_t kept = 0;
     std::size_t i = 0;
     for (; i + 8 <= code.size(); i += 8) {
-        const std::uint64_t w = load8(from + i);
-        if (zeroBytes(w ^ kSpaces) == 0 && zeroBytes(w ^ kTabs) == 0) {
+        const std::uint64_t w = word::load8(from + i);
+        if (word::zeroBytes(w ^ kSpaces) == 0 && word::zeroBytes(w ^ kTabs) == 0) {
             // kept <= i, so the eight bytes fit.
-            store8(to + kept, lower8(w));
+            word::store8(to + kept, word::lower8(w));
             kept += 8;
             continue;
         }
@@ -137,7 +77,7 @@ void appendLinesUnchanged(std::string_view bytes, std::string& out) {
     std::size_t copied = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const std::size_t end = lineEndFrom(bytes, i);
+        const std::size_t end = tg::lineEndFrom(bytes, i);
         if (end == bytes.size()) {
             out.append(bytes.substr(copied));
             out += kLineEnd;

@@ -12,11 +12,7 @@
 
 namespace tg::writer {
 
-// Position of the first carriage return or line feed at or after from, or
-// the size when there is none.
-std::size_t lineEndFrom(std::string_view bytes, std::size_t from);
-
-// Where the line that ends at end (a position lineEndFrom gave) is followed
+// Where the line that ends at end (a position tg::lineEndFrom gave) is followed
 // by the next one: behind CR LF, CR or LF, or the size at the end.
 std::size_t nextLineStart(std::string_view bytes, std::size_t end);
 

@@ -217,7 +217,7 @@ TEST(WriterShortcuts, LineWalkingAgreesWithSplitLines) {
         const std::string bytes = randomScript(random);
         std::vector<std::string_view> walked;
         for (std::size_t pos = 0; pos < bytes.size();) {
-            const std::size_t end = writer::lineEndFrom(bytes, pos);
+            const std::size_t end = lineEndFrom(bytes, pos);
             walked.push_back(std::string_view(bytes).substr(pos, end - pos));
             pos = writer::nextLineStart(bytes, end);
         }
