@@ -15,7 +15,10 @@
 //
 // The save inputs are the scripts as a save of that model leaves them (the
 // set-up saves until the bytes no longer change), so every timed save finds
-// all its lines in place and writes the same bytes again. After the run a
+// all its lines in place and writes the same bytes again. At x10 and at the
+// limit the settings stand at the end of each script, after lines that look
+// like them but are not (see settingsLast), so no line of a save goes
+// unsearched. After the run a
 // summary gives each ratio to its baseline and the time per line.
 
 #include <benchmark/benchmark.h>
@@ -66,6 +69,27 @@ void requireNoNotices(const Notices& notices, const std::string& what) {
     if (!notices.empty()) {
         throw std::runtime_error(what + ": " + notices.front().text);
     }
+}
+
+// A save input of count lines whose settings all stand at its end: the
+// settled script comes last, after its own lines repeated with each line's
+// first "=" or "(" given an "X" in front. Those lines look like settings to
+// the last letter of their heads but hold none, so the save has lines pending
+// until the end and searches every line of the script in full.
+std::string settingsLast(std::string_view settled, std::size_t count) {
+    std::string near;
+    for (std::string_view line : splitLines(settled)) {
+        const std::size_t at = line.find_first_of("=(");
+        if (at == std::string_view::npos) {
+            near += line;
+        } else {
+            near += line.substr(0, at);
+            near += 'X';
+            near += line.substr(at);
+        }
+        near += "\r\n";
+    }
+    return repeatToLines(near, count - lineCount(settled)) + std::string(settled);
 }
 
 // Everything the benchmarks work on, made once before the run.
@@ -176,7 +200,8 @@ private:
                 if (times != 1) {
                     const std::size_t count =
                         times == 0 ? kScriptLineLimit : lineCount(script) * times;
-                    script = repeatToLines(script, count);
+                    script =
+                        from == saved ? settingsLast(script, count) : repeatToLines(script, count);
                     writeWhole(scriptPath(to, f), script);
                 }
                 *lines += lineCount(script);
@@ -322,8 +347,12 @@ std::string fixed(double value, int decimals) {
     return value < 0 ? std::string("-") : formatFixed(value, decimals);
 }
 
-std::string verdict(bool met) {
-    return met ? "met" : "NOT MET";
+// A worst ratio of 0 means that no input of the kind ran.
+std::string verdict(double worst, double limit) {
+    if (worst <= 0) {
+        return "not run";
+    }
+    return worst <= limit ? "met" : "NOT MET";
 }
 
 void printSummary(const CollectingReporter& reporter, const std::vector<Input>& inputs) {
@@ -362,13 +391,13 @@ void printSummary(const CollectingReporter& reporter, const std::vector<Input>& 
     }
     std::printf("\nTargets\n");
     std::printf("  load at most 3x its raw baseline:            worst %sx  %s\n",
-                fixed(worstLoadRatio, 2).c_str(), verdict(worstLoadRatio <= 3.0).c_str());
+                fixed(worstLoadRatio, 2).c_str(), verdict(worstLoadRatio, 3.0).c_str());
     std::printf("  save at most 3x its raw baseline:            worst %sx  %s\n",
-                fixed(worstSaveRatio, 2).c_str(), verdict(worstSaveRatio <= 3.0).c_str());
+                fixed(worstSaveRatio, 2).c_str(), verdict(worstSaveRatio, 3.0).c_str());
     std::printf("  load time per line within 1.5x of real size: worst %sx  %s\n",
-                fixed(worstLoadFlat, 2).c_str(), verdict(worstLoadFlat <= 1.5).c_str());
+                fixed(worstLoadFlat, 2).c_str(), verdict(worstLoadFlat, 1.5).c_str());
     std::printf("  save time per line within 1.5x of real size: worst %sx  %s\n",
-                fixed(worstSaveFlat, 2).c_str(), verdict(worstSaveFlat <= 1.5).c_str());
+                fixed(worstSaveFlat, 2).c_str(), verdict(worstSaveFlat, 1.5).c_str());
 }
 
 }  // namespace
