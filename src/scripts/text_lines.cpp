@@ -67,11 +67,39 @@ std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from) {
     return bytes.size();
 }
 
+std::size_t LineCursor::endFrom(std::size_t from) {
+#if defined(__SSE2__)
+    // from never goes back, so the kept 16 hold it or lie behind it.
+    if (block_ != std::string_view::npos && from < block_ + 16) {
+        const std::uint32_t ahead = ends_ & (~std::uint32_t{0} << (from - block_));
+        if (ahead != 0) {
+            return block_ + static_cast<std::size_t>(std::countr_zero(ahead));
+        }
+        from = block_ + 16;
+    }
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    for (; from + 16 <= bytes_.size(); from += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes_.data() + from));
+        const auto ends = static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, crs), _mm_cmpeq_epi8(v, lfs))));
+        if (ends != 0) {
+            block_ = from;
+            ends_ = ends;
+            return from + static_cast<std::size_t>(std::countr_zero(ends));
+        }
+    }
+    return lineEndFromPlain(bytes_, from);
+#else
+    return lineEndFrom(bytes_, from);
+#endif
+}
+
 bool LineCursor::next(std::string_view& line) {
     if (pos_ >= bytes_.size()) {
         return false;
     }
-    const std::size_t end = lineEndFrom(bytes_, pos_);
+    const std::size_t end = endFrom(pos_);
     line = bytes_.substr(pos_, end - pos_);
     if (end == bytes_.size()) {
         pos_ = end;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +20,9 @@ std::size_t lineEndFrom(std::string_view bytes, std::size_t from);
 std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from);
 
 // The lines of splitLines one at a time, without collecting them first, their
-// ends found with lineEndFrom.
+// ends found as lineEndFrom finds them. Where the machine allows it, the line
+// ends of the 16 bytes last searched are kept, so that the short lines within
+// them are walked without searching again.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
@@ -28,8 +31,14 @@ public:
     bool next(std::string_view& line);
 
 private:
+    std::size_t endFrom(std::size_t from);
+
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    // Bit i of ends_ set when byte block_ + i is a line end; block_ is
+    // npos until a whole 16 has been searched.
+    std::size_t block_ = std::string_view::npos;
+    std::uint32_t ends_ = 0;
 };
 
 }  // namespace tg
