@@ -19,7 +19,6 @@
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
-#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -494,55 +493,6 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
-// code without its spaces and tabs, into buffer (kept from line to line and
-// grown only for a longer line, so nothing is allocated or cleared per line).
-// Eight bytes are taken at a time while they hold no blank, which is most of
-// a line's code. firstBlank: where the first blank of code stands, or its
-// size (so code and the copy agree up to there).
-std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer,
-                                   std::size_t& firstBlank) {
-    constexpr std::uint64_t kSpaces = word::broadcast(' ');
-    constexpr std::uint64_t kTabs = word::broadcast('\t');
-
-    if (buffer.size() < code.size()) {
-        buffer.resize(code.size());
-    }
-    char* const to = buffer.data();
-    const char* const from = code.data();
-    std::size_t kept = 0;
-    std::size_t i = 0;
-    firstBlank = code.size();
-    for (; i + 8 <= code.size(); i += 8) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, from + i, sizeof bytes);
-        if (word::zeroBytes(bytes ^ kSpaces) == 0 && word::zeroBytes(bytes ^ kTabs) == 0) {
-            // kept <= i, so the eight bytes fit.
-            std::memcpy(to + kept, &bytes, sizeof bytes);
-            kept += 8;
-            continue;
-        }
-        if (firstBlank == code.size()) {
-            firstBlank = kept;  // no blank before this word
-            while (from[firstBlank] != ' ' && from[firstBlank] != '\t') {
-                ++firstBlank;
-            }
-        }
-        for (std::size_t k = i; k < i + 8; ++k) {
-            to[kept] = from[k];
-            kept += from[k] != ' ' && from[k] != '\t' ? 1 : 0;
-        }
-    }
-    for (; i < code.size(); ++i) {
-        to[kept] = from[i];
-        const bool blank = from[i] == ' ' || from[i] == '\t';
-        if (blank && firstBlank == code.size() && kept == i) {
-            firstBlank = i;
-        }
-        kept += blank ? 0 : 1;
-    }
-    return {to, kept};
-}
-
 // slotOfLine, and where the slot's identifier was seen (see
 // IdentifierIndex::firstSlotIn); npos for the tweaks.
 int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
@@ -637,7 +587,7 @@ struct LineScratch {
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
     std::size_t unchanged = 0;
-    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text, unchanged);
+    const std::string_view text = codeWithoutBlanks(rawLine, scratch.text, unchanged);
     if (text.empty()) {
         return std::nullopt;
     }

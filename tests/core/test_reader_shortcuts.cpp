@@ -229,6 +229,68 @@ int firstSlotPlain(const std::vector<std::string>& identifiers, std::string_view
     return -1;
 }
 
+// The code of a line without blanks, the way the reader took it before the
+// one-pass copy: the comment cut, then the spaces and tabs removed.
+void expectCodeAsThePlainWay(std::string_view line, std::vector<char>& fast,
+                             std::vector<char>& plain, const std::string& label) {
+    const std::string_view code = stripComment(line);
+    const std::size_t blank = code.find_first_of(" \t");
+    const std::size_t wantBlank = blank == std::string_view::npos ? code.size() : blank;
+    const std::string want = removeBlanks(code);
+    std::size_t fastBlank = 12345;
+    std::size_t plainBlank = 12345;
+    ASSERT_EQ(codeWithoutBlanks(line, fast, fastBlank), want) << label;
+    ASSERT_EQ(fastBlank, wantBlank) << label;
+    ASSERT_EQ(codeWithoutBlanksPlain(line, plain, plainBlank), want) << label;
+    ASSERT_EQ(plainBlank, wantBlank) << label;
+}
+
+TEST(ReaderShortcuts, CodeWithoutBlanksAgreesWithCutThenRemove) {
+    // One buffer each kept across all lines, as the reader keeps it, so a
+    // longer line's bytes are left behind in it.
+    std::vector<char> fast;
+    std::vector<char> plain;
+    // A "--", a lone "-", a blank and a tab at every place of lines that
+    // end on both sides of the 16-byte steps, over a filler of letters or
+    // of odd bytes.
+    for (const char filler : {'x', '\xff', '\0', '\r'}) {
+        for (std::size_t size = 0; size <= 50; ++size) {
+            for (std::size_t at = 0; at <= size; ++at) {
+                for (std::string_view put : {"--", "-", " ", "\t", "- -", " --", "---"}) {
+                    std::string line(size, filler);
+                    line.replace(at, std::min(put.size(), size - at), put.substr(0, size - at));
+                    expectCodeAsThePlainWay(line, fast, plain,
+                                            "size " + std::to_string(size) + " at " +
+                                                std::to_string(at) + " put \"" + std::string(put) +
+                                                "\"");
+                }
+            }
+        }
+    }
+    // Generated lines of script words, blanks, dashes and odd bytes.
+    static constexpr std::string_view kWords[] = {"BusinessInfo[ANTIQUE_STORE].maxheight",
+                                                  " = ",
+                                                  "3;",
+                                                  "  -- storeys",
+                                                  "\t",
+                                                  "-",
+                                                  "--",
+                                                  " ",
+                                                  "Block[AIRPORT].value=25000;",
+                                                  "0123456789abcdef",
+                                                  "\x80-\xfe-",
+                                                  std::string_view("\0 \0", 3)};
+    for (unsigned seed = 1; seed <= 3000; ++seed) {
+        Random random(seed);
+        const std::string line = random.text(kWords, random.pick(0, 12));
+        expectCodeAsThePlainWay(line, fast, plain, "seed " + std::to_string(seed));
+        // And the same line in a fresh buffer.
+        std::vector<char> freshFast;
+        std::vector<char> freshPlain;
+        expectCodeAsThePlainWay(line, freshFast, freshPlain, "fresh seed " + std::to_string(seed));
+    }
+}
+
 TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
     // Tables of the game's kind and odd ones: identifiers inside others,
     // repeated, empty, with blanks, lower-case letters and high bytes.
