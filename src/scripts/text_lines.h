@@ -21,8 +21,8 @@ std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from);
 
 // The lines of splitLines one at a time, without collecting them first, their
 // ends found as lineEndFrom finds them. Where the machine allows it, the line
-// ends of the 16 bytes last searched are kept, so that the short lines within
-// them are walked without searching again.
+// ends of the 64 bytes last searched are kept, so that the lines ending
+// within them are walked without searching again.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
@@ -36,9 +36,9 @@ private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
     // Bit i of ends_ set when byte block_ + i is a line end; block_ is
-    // npos until a whole 16 has been searched.
+    // npos until 64 bytes have been searched at once.
     std::size_t block_ = std::string_view::npos;
-    std::uint32_t ends_ = 0;
+    std::uint64_t ends_ = 0;
 };
 
 }  // namespace tg
