@@ -67,7 +67,7 @@ std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from) {
     return bytes.size();
 }
 
-inline std::size_t LineCursor::endFrom(std::size_t from) {
+std::size_t LineCursor::endFrom(std::size_t from) {
 #if defined(__SSE2__)
     // from never goes back, so the kept 64 hold it or lie behind it.
     if (block_ != std::string_view::npos && from < block_ + 64) {
@@ -96,21 +96,6 @@ inline std::size_t LineCursor::endFrom(std::size_t from) {
 #endif
     // The last bytes, fewer than 64, are searched without keeping their ends.
     return lineEndFrom(bytes_, from);
-}
-
-bool LineCursor::next(std::string_view& line) {
-    const std::size_t size = bytes_.size();
-    if (pos_ >= size) {
-        return false;
-    }
-    const std::size_t end = endFrom(pos_);
-    line = std::string_view(bytes_.data() + pos_, end - pos_);
-    if (end == size) {
-        pos_ = end;
-    } else {
-        pos_ = end + (bytes_[end] == '\r' && end + 1 < size && bytes_[end + 1] == '\n' ? 2 : 1);
-    }
-    return true;
 }
 
 }  // namespace tg
