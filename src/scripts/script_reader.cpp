@@ -19,6 +19,7 @@
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
+#include "scripts/word_ops.h"
 
 namespace tg {
 
@@ -493,6 +494,26 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
+// Whether the n bytes at a and at b are the same: eight at a time, the last
+// eight overlapping the ones before, or one at a time below eight. The texts
+// compared per line are short; this spares them a library call.
+bool sameBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        for (std::size_t k = 0; k + 8 < n; k += 8) {
+            if (word::load8(a + k) != word::load8(b + k)) {
+                return false;
+            }
+        }
+        return word::load8(a + n - 8) == word::load8(b + n - 8);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (a[k] != b[k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // slotOfLine, and where the slot's identifier was seen (see
 // IdentifierIndex::firstSlotIn); npos for the tweaks.
 int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
@@ -561,7 +582,9 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
         return false;
     }
     if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
-        (code == identifier || equalsIgnoreCase(code, identifier))) {
+        ((code.size() == identifier.size() &&
+          sameBytes(code.data(), identifier.data(), code.size())) ||
+         equalsIgnoreCase(code, identifier))) {
         return true;
     }
     // An occurrence starting before the key ends at most code.size() - 1
@@ -624,7 +647,8 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (anyCase == 0) {
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
-    if (anyCase != 0 && text.substr(anyCase - 1, line.key.size()) == line.key) {
+    if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
+        sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
@@ -636,12 +660,23 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return "the key is written \"" + shown(text.substr(anyCase - 1, line.key.size())) +
                "\" instead of \"" + std::string(line.key) + "\".";
     }
-    const std::size_t semi = text.find(';', line.keyPos);
+    // The first ";" after the key and the first "=" before it, in one walk
+    // (the key itself holds neither).
+    std::size_t semi = std::string_view::npos;
+    std::size_t equals = std::string_view::npos;
+    for (std::size_t i = line.keyPos + line.key.size(); i < text.size(); ++i) {
+        if (text[i] == ';') {
+            semi = i;
+            break;
+        }
+        if (text[i] == '=' && equals == std::string_view::npos) {
+            equals = i;
+        }
+    }
     if (semi == std::string::npos) {
         return "no \";\" after the key \"" + std::string(line.key) + "\".";
     }
-    const std::size_t equals = text.find('=', line.keyPos);
-    if (equals != std::string::npos && equals > semi) {
+    if (equals == std::string_view::npos && text.find('=', semi) != std::string_view::npos) {
         return std::string("no \"=\" before the \";\".");
     }
     line.hasEquals = equals != std::string::npos;
