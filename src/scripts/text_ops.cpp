@@ -242,16 +242,33 @@ std::string_view codeWithoutBlanksPlain(std::string_view line, std::vector<char>
 namespace {
 
 // The bytes of v from skip on whose bits (counted from skip) are set in
-// keep, appended to to at kept, each run of them with one 16-byte copy; the
-// copies may write up to 16 bytes past the new end. Returns the new end.
+// keep, appended to to at kept, each run of them with one 16-byte write of
+// the bytes from its start (the bytes past v as 0); the writes may reach up
+// to 16 bytes past the new end. Returns the new end. The runs are taken
+// from the two halves of v in registers: reading them back from memory at
+// an offset would stall on the store just made.
 std::size_t appendKept(char* to, std::size_t kept, __m128i v, unsigned skip, unsigned keep) {
-    alignas(16) char held[32];
-    _mm_store_si128(reinterpret_cast<__m128i*>(held), v);
-    _mm_store_si128(reinterpret_cast<__m128i*>(held + 16), _mm_setzero_si128());
+    alignas(16) std::uint64_t halves[2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(halves), v);
+    const std::uint64_t low = halves[0];
+    const std::uint64_t high = halves[1];
+    keep <<= skip;
     while (keep != 0) {
         const auto start = static_cast<unsigned>(std::countr_zero(keep));
         const auto length = static_cast<unsigned>(std::countr_zero(~(keep >> start)));
-        std::memcpy(to + kept, held + skip + start, 16);
+        std::uint64_t first = 0;
+        std::uint64_t second = 0;
+        if (start == 0) {
+            first = low;
+            second = high;
+        } else if (start < 8) {
+            first = (low >> (8 * start)) | (high << (64 - 8 * start));
+            second = high >> (8 * start);
+        } else {
+            first = high >> (8 * (start - 8));
+        }
+        std::memcpy(to + kept, &first, sizeof first);
+        std::memcpy(to + kept + 8, &second, sizeof second);
         kept += length;
         keep &= ~(((1U << length) - 1) << start);
     }
