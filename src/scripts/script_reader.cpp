@@ -494,26 +494,6 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
-// Whether the n bytes at a and at b are the same: eight at a time, the last
-// eight overlapping the ones before, or one at a time below eight. The texts
-// compared per line are short; this spares them a library call.
-bool sameBytes(const char* a, const char* b, std::size_t n) {
-    if (n >= 8) {
-        for (std::size_t k = 0; k + 8 < n; k += 8) {
-            if (word::load8(a + k) != word::load8(b + k)) {
-                return false;
-            }
-        }
-        return word::load8(a + n - 8) == word::load8(b + n - 8);
-    }
-    for (std::size_t k = 0; k < n; ++k) {
-        if (a[k] != b[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // slotOfLine, and where the slot's identifier was seen (see
 // IdentifierIndex::firstSlotIn); npos for the tweaks.
 int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
@@ -583,7 +563,7 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     }
     if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
         ((code.size() == identifier.size() &&
-          sameBytes(code.data(), identifier.data(), code.size())) ||
+          word::sameBytes(code.data(), identifier.data(), code.size())) ||
          equalsIgnoreCase(code, identifier))) {
         return true;
     }
@@ -648,7 +628,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
     if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
-        sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
+        word::sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);

@@ -379,6 +379,26 @@ TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
     }
 }
 
+TEST(ReaderShortcuts, WordCompareAgreesWithTheBytewiseCompare) {
+    // Texts of every length up to 40, equal or differing in one byte at
+    // each place, by one bit (0x20 and 0x80 included) or by a NUL.
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::string a(n, '\0');
+        for (std::size_t k = 0; k < n; ++k) {
+            a[k] = static_cast<char>('A' + (k * 7) % 50);
+        }
+        EXPECT_TRUE(word::sameBytes(a.data(), std::string(a).data(), n)) << n;
+        for (std::size_t at = 0; at < n; ++at) {
+            for (unsigned bit : {0x01U, 0x20U, 0x80U}) {
+                std::string b = a;
+                b[at] = static_cast<char>(static_cast<unsigned char>(b[at]) ^ bit);
+                ASSERT_FALSE(word::sameBytes(a.data(), b.data(), n)) << n << " at " << at;
+                ASSERT_FALSE(word::sameBytes(b.data(), a.data(), n)) << n << " at " << at;
+            }
+        }
+    }
+}
+
 TEST(ReaderShortcuts, WordLoweringLowersEveryByteAsLowerAsciiDoes) {
     for (int b = 0; b < 256; ++b) {
         for (int place = 0; place < 8; ++place) {
