@@ -209,10 +209,15 @@ FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
     if (const auto size = stdfs::file_size(stdfs::path(real), ec); !ec && size <= kLargestSized) {
         expected = static_cast<std::size_t>(size);
     }
+    // The first read asks for one byte more than the reported length, so
+    // that a file of that length is read whole and its end seen at once
+    // without clearing more of the buffer than it needs; a longer file is
+    // read on in larger pieces.
     std::size_t have = 0;
     for (;;) {
         const std::size_t left = have <= expected ? expected + 1 - have : 0;
-        const std::size_t chunk = std::max<std::size_t>(left, 65536);
+        const std::size_t chunk =
+            have == 0 && expected != 0 ? left : std::max<std::size_t>(left, 65536);
         bytes.resize(have + chunk);
         const std::size_t got = std::fread(bytes.data() + have, 1, chunk, file);
         have += got;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "scripts/word_ops.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -117,7 +119,9 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
 std::size_t IdentifierIndex::entryOf(std::string_view run) const {
     const std::size_t mask = entries_.size() - 1;
     std::size_t e = hashOf(run) >> entryShift_;
-    while (!entries_[e].identifier.empty() && entries_[e].identifier != run) {
+    while (!entries_[e].identifier.empty() &&
+           (entries_[e].identifier.size() != run.size() ||
+            !word::sameBytes(entries_[e].identifier.data(), run.data(), run.size()))) {
         e = (e + 1) & mask;
     }
     return e;

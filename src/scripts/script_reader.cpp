@@ -494,55 +494,6 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
 }
 
-// code without its spaces and tabs, into buffer (kept from line to line and
-// grown only for a longer line, so nothing is allocated or cleared per line).
-// Eight bytes are taken at a time while they hold no blank, which is most of
-// a line's code. firstBlank: where the first blank of code stands, or its
-// size (so code and the copy agree up to there).
-std::string_view copyWithoutBlanks(std::string_view code, std::vector<char>& buffer,
-                                   std::size_t& firstBlank) {
-    constexpr std::uint64_t kSpaces = word::broadcast(' ');
-    constexpr std::uint64_t kTabs = word::broadcast('\t');
-
-    if (buffer.size() < code.size()) {
-        buffer.resize(code.size());
-    }
-    char* const to = buffer.data();
-    const char* const from = code.data();
-    std::size_t kept = 0;
-    std::size_t i = 0;
-    firstBlank = code.size();
-    for (; i + 8 <= code.size(); i += 8) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, from + i, sizeof bytes);
-        if (word::zeroBytes(bytes ^ kSpaces) == 0 && word::zeroBytes(bytes ^ kTabs) == 0) {
-            // kept <= i, so the eight bytes fit.
-            std::memcpy(to + kept, &bytes, sizeof bytes);
-            kept += 8;
-            continue;
-        }
-        if (firstBlank == code.size()) {
-            firstBlank = kept;  // no blank before this word
-            while (from[firstBlank] != ' ' && from[firstBlank] != '\t') {
-                ++firstBlank;
-            }
-        }
-        for (std::size_t k = i; k < i + 8; ++k) {
-            to[kept] = from[k];
-            kept += from[k] != ' ' && from[k] != '\t' ? 1 : 0;
-        }
-    }
-    for (; i < code.size(); ++i) {
-        to[kept] = from[i];
-        const bool blank = from[i] == ' ' || from[i] == '\t';
-        if (blank && firstBlank == code.size() && kept == i) {
-            firstBlank = i;
-        }
-        kept += blank ? 0 : 1;
-    }
-    return {to, kept};
-}
-
 // slotOfLine, and where the slot's identifier was seen (see
 // IdentifierIndex::firstSlotIn); npos for the tweaks.
 int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
@@ -611,7 +562,9 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
         return false;
     }
     if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
-        (code == identifier || equalsIgnoreCase(code, identifier))) {
+        ((code.size() == identifier.size() &&
+          word::sameBytes(code.data(), identifier.data(), code.size())) ||
+         equalsIgnoreCase(code, identifier))) {
         return true;
     }
     // An occurrence starting before the key ends at most code.size() - 1
@@ -637,7 +590,7 @@ struct LineScratch {
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
                       LineScratch& scratch) {
     std::size_t unchanged = 0;
-    const std::string_view text = copyWithoutBlanks(stripComment(rawLine), scratch.text, unchanged);
+    const std::string_view text = codeWithoutBlanks(rawLine, scratch.text, unchanged);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -674,7 +627,8 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (anyCase == 0) {
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
-    if (anyCase != 0 && text.substr(anyCase - 1, line.key.size()) == line.key) {
+    if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
+        word::sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
@@ -686,12 +640,23 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return "the key is written \"" + shown(text.substr(anyCase - 1, line.key.size())) +
                "\" instead of \"" + std::string(line.key) + "\".";
     }
-    const std::size_t semi = text.find(';', line.keyPos);
+    // The first ";" after the key and the first "=" before it, in one walk
+    // (the key itself holds neither).
+    std::size_t semi = std::string_view::npos;
+    std::size_t equals = std::string_view::npos;
+    for (std::size_t i = line.keyPos + line.key.size(); i < text.size(); ++i) {
+        if (text[i] == ';') {
+            semi = i;
+            break;
+        }
+        if (text[i] == '=' && equals == std::string_view::npos) {
+            equals = i;
+        }
+    }
     if (semi == std::string::npos) {
         return "no \";\" after the key \"" + std::string(line.key) + "\".";
     }
-    const std::size_t equals = text.find('=', line.keyPos);
-    if (equals != std::string::npos && equals > semi) {
+    if (equals == std::string_view::npos && text.find('=', semi) != std::string_view::npos) {
         return std::string("no \"=\" before the \";\".");
     }
     line.hasEquals = equals != std::string::npos;

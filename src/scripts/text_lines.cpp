@@ -67,19 +67,35 @@ std::size_t lineEndFromPlain(std::string_view bytes, std::size_t from) {
     return bytes.size();
 }
 
-bool LineCursor::next(std::string_view& line) {
-    if (pos_ >= bytes_.size()) {
-        return false;
+std::size_t LineCursor::endFrom(std::size_t from) {
+#if defined(__SSE2__)
+    // from never goes back, so the kept 64 hold it or lie behind it.
+    if (block_ != std::string_view::npos && from < block_ + 64) {
+        const std::uint64_t ahead = ends_ & (~std::uint64_t{0} << (from - block_));
+        if (ahead != 0) {
+            return block_ + static_cast<std::size_t>(std::countr_zero(ahead));
+        }
+        from = block_ + 64;
     }
-    const std::size_t end = lineEndFrom(bytes_, pos_);
-    line = bytes_.substr(pos_, end - pos_);
-    if (end == bytes_.size()) {
-        pos_ = end;
-    } else {
-        pos_ = end +
-               (bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n' ? 2 : 1);
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    auto endsAt = [&](std::size_t at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes_.data() + at));
+        return std::uint64_t{static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, crs), _mm_cmpeq_epi8(v, lfs))))};
+    };
+    for (; from + 64 <= bytes_.size(); from += 64) {
+        const std::uint64_t ends = endsAt(from) | (endsAt(from + 16) << 16) |
+                                   (endsAt(from + 32) << 32) | (endsAt(from + 48) << 48);
+        if (ends != 0) {
+            block_ = from;
+            ends_ = ends;
+            return from + static_cast<std::size_t>(std::countr_zero(ends));
+        }
     }
-    return true;
+#endif
+    // The last bytes, fewer than 64, are searched without keeping their ends.
+    return lineEndFrom(bytes_, from);
 }
 
 }  // namespace tg

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "scripts/word_ops.h"
 
@@ -201,6 +202,152 @@ bool StrComesFirst(std::string_view text, std::string_view first, std::string_vi
 std::string_view stripComment(std::string_view line) {
     const auto pos = line.find("--");
     return pos == std::string_view::npos ? line : line.substr(0, pos);
+}
+
+namespace {
+
+// The bytes of line from i on, one at a time, for codeWithoutBlanks: kept
+// bytes already written to to, blankAt the first blank seen (npos: none).
+std::string_view restWithoutBlanks(std::string_view line, std::size_t i, std::size_t kept,
+                                   std::size_t blankAt, char* to, std::size_t& firstBlank) {
+    const char* const from = line.data();
+    const std::size_t n = line.size();
+    for (; i < n; ++i) {
+        const char c = from[i];
+        if (c == '-' && i + 1 < n && from[i + 1] == '-') {
+            break;
+        }
+        const bool blank = c == ' ' || c == '\t';
+        if (blank && blankAt == std::string_view::npos) {
+            blankAt = i;
+        }
+        to[kept] = c;
+        kept += blank ? 0 : 1;
+    }
+    firstBlank = blankAt == std::string_view::npos ? i : blankAt;
+    return {to, kept};
+}
+
+}  // namespace
+
+std::string_view codeWithoutBlanksPlain(std::string_view line, std::vector<char>& buffer,
+                                        std::size_t& firstBlank) {
+    if (buffer.size() < line.size()) {
+        buffer.resize(line.size());
+    }
+    return restWithoutBlanks(line, 0, 0, std::string_view::npos, buffer.data(), firstBlank);
+}
+
+#if defined(__SSE2__)
+namespace {
+
+// The bytes of v from skip on whose bits (counted from skip) are set in
+// keep, appended to to at kept, each run of them with one 16-byte write of
+// the bytes from its start (the bytes past v as 0); the writes may reach up
+// to 16 bytes past the new end. Returns the new end. The runs are taken
+// from the two halves of v in registers: reading them back from memory at
+// an offset would stall on the store just made.
+std::size_t appendKept(char* to, std::size_t kept, __m128i v, unsigned skip, unsigned keep) {
+    alignas(16) std::uint64_t halves[2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(halves), v);
+    const std::uint64_t low = halves[0];
+    const std::uint64_t high = halves[1];
+    keep <<= skip;
+    while (keep != 0) {
+        const auto start = static_cast<unsigned>(std::countr_zero(keep));
+        const auto length = static_cast<unsigned>(std::countr_zero(~(keep >> start)));
+        std::uint64_t first = 0;
+        std::uint64_t second = 0;
+        if (start == 0) {
+            first = low;
+            second = high;
+        } else if (start < 8) {
+            first = (low >> (8 * start)) | (high << (64 - 8 * start));
+            second = high >> (8 * start);
+        } else {
+            first = high >> (8 * (start - 8));
+        }
+        std::memcpy(to + kept, &first, sizeof first);
+        std::memcpy(to + kept + 8, &second, sizeof second);
+        kept += length;
+        keep &= ~(((1U << length) - 1) << start);
+    }
+    return kept;
+}
+
+}  // namespace
+#endif
+
+std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
+                                   std::size_t& firstBlank) {
+    // Room for the 16-byte copies that run past the code's end.
+    if (buffer.size() < line.size() + 16) {
+        buffer.resize(line.size() + 16);
+    }
+    char* const to = buffer.data();
+    std::size_t kept = 0;
+    std::size_t blankAt = std::string_view::npos;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // 16 bytes at a time while the byte after them is in the line too, so
+    // that a "--" starting at any of the 16 is seen, then the last 16 of the
+    // line, of which those already taken are skipped. 16 with no blank and
+    // no comment are copied whole (kept <= i, so they fit); any others run
+    // by run as far as the comment.
+    const char* const from = line.data();
+    const std::size_t n = line.size();
+    const __m128i dash = _mm_set1_epi8('-');
+    const __m128i space = _mm_set1_epi8(' ');
+    const __m128i tab = _mm_set1_epi8('\t');
+    auto blanksOf = [&](__m128i v) {
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, tab))));
+    };
+    // The bytes from i on, up to width of them and as the masks (counted
+    // from i) tell; true when a comment starts among them.
+    auto take = [&](__m128i v, unsigned skip, unsigned width, unsigned dashes, unsigned blanks) {
+        if (dashes != 0) {
+            width = static_cast<unsigned>(std::countr_zero(dashes));
+        }
+        const unsigned inCode = (1U << width) - 1;
+        const unsigned codeBlanks = blanks & inCode;
+        if (codeBlanks != 0 && blankAt == std::string_view::npos) {
+            blankAt = i + static_cast<std::size_t>(std::countr_zero(codeBlanks));
+        }
+        kept = appendKept(to, kept, v, skip, ~codeBlanks & inCode);
+        i += width;
+        return dashes != 0;
+    };
+    for (; i + 17 <= n;) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 1));
+        const auto dashes = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(v, dash), _mm_cmpeq_epi8(next, dash))));
+        const unsigned blanks = blanksOf(v);
+        if ((dashes | blanks) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), v);
+            kept += 16;
+            i += 16;
+            continue;
+        }
+        if (take(v, 0, 16, dashes, blanks)) {
+            firstBlank = blankAt == std::string_view::npos ? i : blankAt;
+            return {to, kept};
+        }
+    }
+    if (n >= 16 && i < n) {
+        // A "--" at the last byte would need a byte after the line, so
+        // the pairs are found within the 16.
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + n - 16));
+        const auto skip = static_cast<unsigned>(16 - (n - i));
+        const auto dashBits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dash)));
+        take(v, skip, static_cast<unsigned>(n - i), (dashBits & (dashBits >> 1)) >> skip,
+             blanksOf(v) >> skip);
+        firstBlank = blankAt == std::string_view::npos ? i : blankAt;
+        return {to, kept};
+    }
+#endif
+    return restWithoutBlanks(line, i, kept, blankAt, to, firstBlank);
 }
 
 std::string removeCharacter(std::string_view text, char drop) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tg {
 
@@ -35,6 +36,18 @@ bool StrComesFirst(std::string_view text, std::string_view first, std::string_vi
 
 // The text before the first "--"; the whole text when it holds none.
 std::string_view stripComment(std::string_view line);
+
+// removeBlanks(stripComment(line)) in one pass, written into buffer (grown to
+// at most the line's size and 16 bytes when it has too little room, never
+// shrunk, so a buffer kept from line to line is seldom grown) and returned as
+// a view into it. firstBlank: where
+// the first space or tab of stripComment(line) stands, or that text's size.
+// codeWithoutBlanks takes 16 bytes at a time where the machine allows it,
+// codeWithoutBlanksPlain one; both give the same.
+std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
+                                   std::size_t& firstBlank);
+std::string_view codeWithoutBlanksPlain(std::string_view line, std::vector<char>& buffer,
+                                        std::size_t& firstBlank);
 
 // Every occurrence of one character removed; every space; every tab.
 std::string removeCharacter(std::string_view text, char drop);

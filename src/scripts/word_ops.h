@@ -4,6 +4,7 @@
 // look at every byte of a script line.
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -50,6 +51,26 @@ inline constexpr std::uint64_t lower8(std::uint64_t word) {
     const std::uint64_t aboveZ = low7 + broadcast(0x7F - 'Z');
     const std::uint64_t upper = (atLeastA ^ aboveZ) & ~word & kHighs;
     return word | (upper >> 2);
+}
+
+// Whether the n bytes at a and at b are the same: eight at a time, the last
+// eight overlapping the ones before, or one at a time below eight. The short
+// texts compared per line are spared a library call.
+inline bool sameBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        for (std::size_t k = 0; k + 8 < n; k += 8) {
+            if (load8(a + k) != load8(b + k)) {
+                return false;
+            }
+        }
+        return load8(a + n - 8) == load8(b + n - 8);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (a[k] != b[k]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace tg::word

@@ -163,21 +163,16 @@ TEST(ReaderShortcuts, PatternSetSamplingMissesNoOccurrenceNearTheEnds) {
 }
 
 TEST(ReaderShortcuts, LineCursorGivesTheLinesOfSplitLines) {
-    static constexpr std::string_view kPieces[] = {"a",
-                                                   "bc",
-                                                   "\r",
-                                                   "\n",
-                                                   "\r\n",
-                                                   "\n\r",
-                                                   std::string_view("\0", 1),
-                                                   "\xff",
-                                                   " ",
-                                                   "Block[AIRPORT].value = 25000;",
-                                                   "\x8d\x8a\x0d\x0a\x2d\x2d"};
+    static constexpr std::string_view kPieces[] = {
+        "a", "bc", "\r", "\n", "\r\n", "\n\r", std::string_view("\0", 1), "\xff", " ",
+        "Block[AIRPORT].value = 25000;", "\x8d\x8a\x0d\x0a\x2d\x2d",
+        // Runs that put line ends on either side of the 16-byte steps.
+        "0123456789abcde", "0123456789abcdef", "0123456789abcdefg",
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ"};
     for (unsigned seed = 1; seed <= 5000; ++seed) {
         Random random(seed);
         std::string bytes;
-        const int parts = random.pick(0, 30);
+        const int parts = random.pick(0, 40);
         for (int p = 0; p < parts; ++p) {
             bytes += random.any(kPieces);
         }
@@ -232,6 +227,68 @@ int firstSlotPlain(const std::vector<std::string>& identifiers, std::string_view
         }
     }
     return -1;
+}
+
+// The code of a line without blanks, the way the reader took it before the
+// one-pass copy: the comment cut, then the spaces and tabs removed.
+void expectCodeAsThePlainWay(std::string_view line, std::vector<char>& fast,
+                             std::vector<char>& plain, const std::string& label) {
+    const std::string_view code = stripComment(line);
+    const std::size_t blank = code.find_first_of(" \t");
+    const std::size_t wantBlank = blank == std::string_view::npos ? code.size() : blank;
+    const std::string want = removeBlanks(code);
+    std::size_t fastBlank = 12345;
+    std::size_t plainBlank = 12345;
+    ASSERT_EQ(codeWithoutBlanks(line, fast, fastBlank), want) << label;
+    ASSERT_EQ(fastBlank, wantBlank) << label;
+    ASSERT_EQ(codeWithoutBlanksPlain(line, plain, plainBlank), want) << label;
+    ASSERT_EQ(plainBlank, wantBlank) << label;
+}
+
+TEST(ReaderShortcuts, CodeWithoutBlanksAgreesWithCutThenRemove) {
+    // One buffer each kept across all lines, as the reader keeps it, so a
+    // longer line's bytes are left behind in it.
+    std::vector<char> fast;
+    std::vector<char> plain;
+    // A "--", a lone "-", a blank and a tab at every place of lines that
+    // end on both sides of the 16-byte steps, over a filler of letters or
+    // of odd bytes.
+    for (const char filler : {'x', '\xff', '\0', '\r'}) {
+        for (std::size_t size = 0; size <= 50; ++size) {
+            for (std::size_t at = 0; at <= size; ++at) {
+                for (std::string_view put : {"--", "-", " ", "\t", "- -", " --", "---"}) {
+                    std::string line(size, filler);
+                    line.replace(at, std::min(put.size(), size - at), put.substr(0, size - at));
+                    expectCodeAsThePlainWay(line, fast, plain,
+                                            "size " + std::to_string(size) + " at " +
+                                                std::to_string(at) + " put \"" + std::string(put) +
+                                                "\"");
+                }
+            }
+        }
+    }
+    // Generated lines of script words, blanks, dashes and odd bytes.
+    static constexpr std::string_view kWords[] = {"BusinessInfo[ANTIQUE_STORE].maxheight",
+                                                  " = ",
+                                                  "3;",
+                                                  "  -- storeys",
+                                                  "\t",
+                                                  "-",
+                                                  "--",
+                                                  " ",
+                                                  "Block[AIRPORT].value=25000;",
+                                                  "0123456789abcdef",
+                                                  "\x80-\xfe-",
+                                                  std::string_view("\0 \0", 3)};
+    for (unsigned seed = 1; seed <= 3000; ++seed) {
+        Random random(seed);
+        const std::string line = random.text(kWords, random.pick(0, 12));
+        expectCodeAsThePlainWay(line, fast, plain, "seed " + std::to_string(seed));
+        // And the same line in a fresh buffer.
+        std::vector<char> freshFast;
+        std::vector<char> freshPlain;
+        expectCodeAsThePlainWay(line, freshFast, freshPlain, "fresh seed " + std::to_string(seed));
+    }
 }
 
 TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
@@ -318,6 +375,26 @@ TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
                                                      pick(0, static_cast<int>(from.size()) - 1))]);
             }
             ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << "table " << t;
+        }
+    }
+}
+
+TEST(ReaderShortcuts, WordCompareAgreesWithTheBytewiseCompare) {
+    // Texts of every length up to 40, equal or differing in one byte at
+    // each place, by one bit (0x20 and 0x80 included) or by a NUL.
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::string a(n, '\0');
+        for (std::size_t k = 0; k < n; ++k) {
+            a[k] = static_cast<char>('A' + (k * 7) % 50);
+        }
+        EXPECT_TRUE(word::sameBytes(a.data(), std::string(a).data(), n)) << n;
+        for (std::size_t at = 0; at < n; ++at) {
+            for (unsigned bit : {0x01U, 0x20U, 0x80U}) {
+                std::string b = a;
+                b[at] = static_cast<char>(static_cast<unsigned char>(b[at]) ^ bit);
+                ASSERT_FALSE(word::sameBytes(a.data(), b.data(), n)) << n << " at " << at;
+                ASSERT_FALSE(word::sameBytes(b.data(), a.data(), n)) << n << " at " << at;
+            }
         }
     }
 }

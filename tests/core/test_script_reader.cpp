@@ -240,6 +240,10 @@ TEST_F(ReaderTest, PositionFailuresNameTheirCause) {
     const Case cases[] = {
         {"Block[ZOO].value 5;", "no \"=\" before the \";\"."},
         {"Block[ZOO].value ; = 5", "no \"=\" before the \";\"."},
+        // A key that takes its value without a "=" still fails on one
+        // after the ";".
+        {"Block[ZOO].buildingrights ; = 2", "no \"=\" before the \";\"."},
+        {"Block[ZOO].buildingrights 2", "no \";\" after the key \"buildingrights\"."},
         {"Block[ZOO].Value = 5;", "the key is written \"Value\" instead of \"value\"."},
         {"Block[ZOO].OWNABLE = true;", "the key is written \"OWNABLE\" instead of \"ownable\"."},
     };
