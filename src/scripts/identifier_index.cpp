@@ -88,16 +88,23 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
         // A byte b is in the range [first, first + width] when b - first,
         // wrapping, is at most width: unsigned, min(b - first, width) equals
         // b - first.
+        // The ranges are held in registers for the whole text; unused ones
+        // repeat the first, which changes nothing.
+        __m128i first[kMaxRanges];
+        __m128i width[kMaxRanges];
+        for (std::size_t r = 0; r < kMaxRanges; ++r) {
+            const std::size_t from = r < rangeCount_ ? r : 0;
+            first[r] =
+                _mm_load_si128(reinterpret_cast<const __m128i*>(rangeFirst_[from].bytes.data()));
+            width[r] =
+                _mm_load_si128(reinterpret_cast<const __m128i*>(rangeWidth_[from].bytes.data()));
+        }
         auto bitsAt = [&](std::size_t i) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
             __m128i in = _mm_setzero_si128();
-            for (std::size_t r = 0; r < rangeCount_; ++r) {
-                const __m128i first =
-                    _mm_load_si128(reinterpret_cast<const __m128i*>(rangeFirst_[r].bytes.data()));
-                const __m128i width =
-                    _mm_load_si128(reinterpret_cast<const __m128i*>(rangeWidth_[r].bytes.data()));
-                const __m128i offset = _mm_sub_epi8(v, first);
-                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width), offset));
+            for (std::size_t r = 0; r < kMaxRanges; ++r) {
+                const __m128i offset = _mm_sub_epi8(v, first[r]);
+                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
             }
             return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(in))} << i;
         };

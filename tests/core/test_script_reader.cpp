@@ -28,6 +28,13 @@ TEST(KeyOfLine, FirstKeyInTestOrderLetterCaseIgnoredCommentIncluded) {
     EXPECT_EQ(keyOfLine("Tweaks.dailyfreighteasy = 5;"), "dailyfreightEASY");
     EXPECT_EQ(keyOfLine("Commodity[MEAT]:membership(MAINSHOPPING);"), "Membership");
     EXPECT_EQ(keyOfLine("BusinessInfo[BAKERY]:AddCommodity(BREAD, 5);"), "AddCommodity");
+    // "ownable" gives way to "citybusinessesownable" wherever that stands,
+    // and then to any other key.
+    EXPECT_EQ(keyOfLine("Block[ZOO].ownable = 1; citybusinessesownable"), "citybusinessesownable");
+    EXPECT_EQ(keyOfLine("Block[ZOO].ownable = 1; buildingrights citybusinessesownable"),
+              "buildingrights");
+    EXPECT_EQ(keyOfLine("citybusinessesownable buildingrights ownable"), "buildingrights");
+    EXPECT_EQ(keyOfLine("ownable buildingrights"), "ownable");
     EXPECT_EQ(keyOfLine("-- nothing to see"), "");
     EXPECT_EQ(keyOfLine(""), "");
 }
