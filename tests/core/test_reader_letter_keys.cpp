@@ -16,44 +16,13 @@
 #include "fs/paths.h"
 #include "scripts/letter_keys.h"
 #include "scripts/pattern_set.h"
+#include "setting_keys.h"
 #include "test_support.h"
 
 namespace tg {
 namespace {
 
-constexpr std::string_view kKeys[] = {"value",
-                                      "prestige",
-                                      "ownable",
-                                      "buildingrights",
-                                      "timeinstore",
-                                      "refurbcost",
-                                      "density",
-                                      "minarea",
-                                      "maxarea",
-                                      "minheight",
-                                      "maxheight",
-                                      "maxside",
-                                      "stockcapacity",
-                                      "openingtime",
-                                      "closingtime",
-                                      "electricalneed",
-                                      "gasneed",
-                                      "telecomneed",
-                                      "waterneed",
-                                      "footprintband",
-                                      "markup",
-                                      "Membership",
-                                      "railutilincomeEASY",
-                                      "railutilincomeMEDIUM",
-                                      "railutilincomeHARD",
-                                      "dailyfreightEASY",
-                                      "dailyfreightMEDIUM",
-                                      "dailyfreightHARD",
-                                      "citybusinessesownable",
-                                      "daysoff",
-                                      "numyearsin24hours",
-                                      "blockleaselength",
-                                      "AddCommodity"};
+constexpr auto& kKeys = test::kSettingKeysInOrder;
 
 std::string lowered(std::string_view text) {
     std::string out(text);

@@ -18,6 +18,7 @@
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_reader.h"
+#include "setting_keys.h"
 #include "test_support.h"
 
 namespace tg {
@@ -123,39 +124,7 @@ TEST(ReaderMatching, PatternSetTakesNoMoreThanItsLimit) {
 // ---------------------------------------------------------------------------
 // The key of a line against one search per key.
 
-constexpr std::string_view kKeysInOrder[] = {"value",
-                                             "prestige",
-                                             "ownable",
-                                             "buildingrights",
-                                             "timeinstore",
-                                             "refurbcost",
-                                             "density",
-                                             "minarea",
-                                             "maxarea",
-                                             "minheight",
-                                             "maxheight",
-                                             "maxside",
-                                             "stockcapacity",
-                                             "openingtime",
-                                             "closingtime",
-                                             "electricalneed",
-                                             "gasneed",
-                                             "telecomneed",
-                                             "waterneed",
-                                             "footprintband",
-                                             "markup",
-                                             "Membership",
-                                             "railutilincomeEASY",
-                                             "railutilincomeMEDIUM",
-                                             "railutilincomeHARD",
-                                             "dailyfreightEASY",
-                                             "dailyfreightMEDIUM",
-                                             "dailyfreightHARD",
-                                             "citybusinessesownable",
-                                             "daysoff",
-                                             "numyearsin24hours",
-                                             "blockleaselength",
-                                             "AddCommodity"};
+constexpr auto& kKeysInOrder = test::kSettingKeysInOrder;
 
 std::string_view referenceKey(std::string_view line) {
     std::string lower(line);
