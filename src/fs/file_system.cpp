@@ -158,6 +158,15 @@ bool FileSystem::pathExists(const std::string& path) {
     }
     const std::string resolvedFolder = resolve(folder);
     std::error_code ec;
+    // A name without wildcards that is there as written is found without
+    // listing the folder (most checks are of this kind: the start-up check
+    // makes several); the listing below decides everything else.
+    if (pattern.front() != '.' && pattern.find_first_of("*?") == std::string::npos) {
+        const auto status = stdfs::status(stdfs::path(resolvedFolder + pattern), ec);
+        if (!ec && (stdfs::is_regular_file(status) || stdfs::is_directory(status))) {
+            return true;
+        }
+    }
     stdfs::directory_iterator it(
         resolvedFolder.empty() ? stdfs::path(".") : stdfs::path(resolvedFolder), ec);
     if (ec) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <new>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "fs/file_system.h"
@@ -45,6 +47,30 @@ TEST(PathExists, ListingRules) {
     EXPECT_FALSE(fs.pathExists(dir / ".hidden"));
     EXPECT_FALSE(fs.pathExists(dir / "missing"));
     EXPECT_TRUE(fs.pathExists(dir / "PROJECTS"));
+}
+
+TEST(PathExists, ANameAsWrittenCountsLikeTheListingWouldCountIt) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Backup");
+    writeBytes(dir / "hub.lua", "x");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "hub.lua", dir / "linked.lua");
+    std::filesystem::create_symlink(dir / "Backup", dir / "linkedfolder");
+    std::filesystem::create_symlink(dir / "gone.lua", dir / "dangling.lua");
+    FileSystem& fs = realFileSystem();
+    // Each name as written, and the same name through a wildcard, which only
+    // the folder listing can answer.
+    for (const auto& [name, expected] :
+         std::initializer_list<std::pair<std::string, bool>>{{"Backup", true},
+                                                             {"hub.lua", true},
+                                                             {"linked.lua", true},
+                                                             {"linkedfolder", true},
+                                                             {"pipe", false},
+                                                             {"dangling.lua", false}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(fs.pathExists(dir / name), expected);
+        EXPECT_EQ(fs.pathExists(dir / (name.substr(0, name.size() - 1) + "?")), expected);
+    }
 }
 
 TEST(Resolve, FindsEachComponentInAnyLetterCase) {
