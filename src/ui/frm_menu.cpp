@@ -21,9 +21,10 @@ frm_menu::frm_menu(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     setWindowTitle(QStringLiteral("TG Edit"));
 
     auto* heading = new QLabel(QStringLiteral("TG Edit"), this);
+    // The window's own face, larger: a bold face would be one more font
+    // file to find and load before the menu can first be drawn.
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.8);
-    headingFont.setBold(true);
     heading->setFont(headingFont);
     heading->setAlignment(Qt::AlignCenter);
 
