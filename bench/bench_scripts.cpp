@@ -18,8 +18,9 @@
 // all its lines in place and writes the same bytes again. At x10 and at the
 // limit the settings stand at the end of each script, after lines that look
 // like them but are not (see settingsLast), so no line of a save goes
-// unsearched. After the run a
-// summary gives each ratio to its baseline and the time per line.
+// unsearched. After the run a summary gives each ratio to its baseline and
+// the time per line. Unless told otherwise, every benchmark runs five times,
+// in shuffled order, and the summary takes the medians.
 
 #include <benchmark/benchmark.h>
 
@@ -405,8 +406,19 @@ void printSummary(const CollectingReporter& reporter, const std::vector<Input>& 
 
 int main(int argc, char** argv) {
     using namespace tg::bench;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    // Unless the command line says otherwise, each benchmark runs five times,
+    // the runs of all benchmarks shuffled together, and the ratios are taken
+    // from the medians: a burst of load on the machine then falls on a few
+    // runs of several benchmarks instead of on every run of one.
+    std::vector<char*> args(argv, argv + argc);
+    std::string defaults[] = {"--benchmark_repetitions=5",
+                              "--benchmark_enable_random_interleaving=true",
+                              "--benchmark_report_aggregates_only=true"};
+    args.insert(args.begin() + 1, {defaults[0].data(), defaults[1].data(), defaults[2].data()});
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
         return 1;
     }
     std::unique_ptr<Workspace> ws;
