@@ -39,25 +39,33 @@ LetterKeySet::LetterKeySet(std::span<const std::string_view> keys)
     const std::size_t count = std::min(keys.size(), PatternSet::kMaxPatterns);
     sampled_ = true;
     for (std::size_t i = 0; i < count; ++i) {
-        std::string lowered(keys[i]);
-        std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAscii);
-        keys_.push_back(std::move(lowered));
-        const std::string_view key = keys[i];
-        if (!key.empty()) {
-            shortest_ = shortest_ == 0 ? key.size() : std::min(shortest_, key.size());
-            sampled_ = sampled_ && key.size() >= kLeadingLetters &&
-                       std::all_of(key.begin(), key.begin() + kLeadingLetters, isAsciiLetter);
+        Key key;
+        key.lowered = std::string(keys[i]);
+        std::transform(key.lowered.begin(), key.lowered.end(), key.lowered.begin(), lowerAscii);
+        const std::size_t n = key.lowered.size();
+        for (std::size_t k = 0; k < std::min<std::size_t>(n, 8); ++k) {
+            key.head |= std::uint64_t{static_cast<unsigned char>(key.lowered[k])} << (8 * k);
+            key.headMask |= std::uint64_t{0xFF} << (8 * k);
         }
+        key.lead = static_cast<std::size_t>(
+            std::find_if_not(key.lowered.begin(), key.lowered.end(), isAsciiLetter) -
+            key.lowered.begin());
+        key.whole = key.lead == n;
+        if (n != 0) {
+            shortest_ = shortest_ == 0 ? n : std::min(shortest_, n);
+            sampled_ = sampled_ && key.lead >= kLeadingLetters;
+        }
+        keys_.push_back(std::move(key));
     }
     sampled_ = sampled_ && shortest_ != 0;
     // Each key by its grams at the offsets a sampled position can fall on.
     gramEntries_.emplace_back();  // entry 0: no key
     for (std::size_t i = 0; i < keys_.size() && sampled_; ++i) {
-        if (keys_[i].empty()) {
+        if (keys_[i].lowered.empty()) {
             continue;
         }
         for (std::size_t d = 0; d < kStep; ++d) {
-            std::uint8_t& e = gramSlots_[slotOf(gramAt(keys_[i].data() + d))];
+            std::uint8_t& e = gramSlots_[slotOf(gramAt(keys_[i].lowered.data() + d))];
             if (e == 0) {
                 e = static_cast<std::uint8_t>(gramEntries_.size());
                 gramEntries_.emplace_back();
@@ -71,21 +79,26 @@ std::size_t LetterKeySet::slotOf(std::uint32_t gram) {
     return static_cast<std::size_t>((gram * 0x9E3779B1u) >> (32 - kSlotBits));
 }
 
-bool LetterKeySet::sameLetters(const char* at, const std::string& key) {
+bool LetterKeySet::sameLetters(std::string_view text, std::size_t at, const Key& key) {
     // The key's letters are lowered; so are those of the text, eight at a
-    // time, the last eight taken overlapping the ones before.
-    const std::size_t n = key.size();
-    if (n >= 8) {
-        std::size_t k = 0;
-        for (; k + 8 < n; k += 8) {
-            if (word::lower8(word::load8(at + k)) != word::load8(key.data() + k)) {
+    // time where eight bytes are there to load: the first eight (or fewer,
+    // masked) by the key's head word, the rest overlapping the ones before.
+    const std::size_t n = key.lowered.size();
+    const char* p = text.data() + at;
+    if (text.size() - at >= 8) {
+        if (((word::lower8(word::load8(p)) ^ key.head) & key.headMask) != 0) {
+            return false;
+        }
+        for (std::size_t k = 8; k < n; k += 8) {
+            const std::size_t from = std::min(k, n - 8);
+            if (word::lower8(word::load8(p + from)) != word::load8(key.lowered.data() + from)) {
                 return false;
             }
         }
-        return word::lower8(word::load8(at + n - 8)) == word::load8(key.data() + n - 8);
+        return true;
     }
     for (std::size_t k = 0; k < n; ++k) {
-        if (lowerAscii(at[k]) != key[k]) {
+        if (lowerAscii(p[k]) != key.lowered[k]) {
             return false;
         }
     }
@@ -101,7 +114,7 @@ std::uint64_t LetterKeySet::letterBitsPlain(std::string_view text, std::size_t f
     return bits;
 }
 
-std::uint64_t LetterKeySet::letterBits(std::string_view text, std::size_t from) {
+inline std::uint64_t LetterKeySet::lettersFrom(std::string_view text, std::size_t from) {
 #if defined(__SSE2__)
     const std::size_t n = from >= text.size() ? 0 : std::min<std::size_t>(text.size() - from, 64);
     if (text.size() >= 16 && n > 0) {
@@ -134,27 +147,50 @@ std::uint64_t LetterKeySet::letterBits(std::string_view text, std::size_t from) 
     return letterBitsPlain(text, from);
 }
 
-inline void LetterKeySet::tryAt(std::string_view text, std::size_t s, Hits& hits) const {
+std::uint64_t LetterKeySet::letterBits(std::string_view text, std::size_t from) {
+    return lettersFrom(text, from);
+}
+
+inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::uint64_t letters,
+                                std::size_t local, Hits& hits) const {
+    const std::size_t s = block + local;
     const std::uint8_t e = gramSlots_[slotOf(gramAt(text.data() + s))];
     if (e == 0) {
         return;
     }
     const GramEntry& entry = gramEntries_[e];
-    // The offset 1 first: an occurrence one byte earlier is the first.
+    // The end of the run of letters from s is known from the letters of
+    // the block unless the run reaches its last byte; bits past the text's
+    // end are clear, so a run that reaches it there ends with the text.
+    const std::uint64_t rest = ~letters >> local;
+    const bool runKnown = rest != 0 || text.size() - block <= 64;
+    const std::size_t runEnd =
+        rest != 0 ? s + static_cast<std::size_t>(std::countr_zero(rest)) : block + 64;
+    // A key can only stand at "at" where the letters from there reach its
+    // end (a key of letters only) or end just where its letters end: most
+    // keys named by the gram are ruled out by the run of letters alone.
     auto tryOffset = [&](std::size_t d) {
         std::uint64_t candidates = entry.at[d] & ~hits.found;
+        const std::size_t at = s - d;
         while (candidates != 0) {
             const int i = std::countr_zero(candidates);
             candidates &= candidates - 1;
-            const std::string& key = keys_[static_cast<std::size_t>(i)];
-            const std::size_t at = s - d;
-            if (key.size() <= text.size() - at && sameLetters(text.data() + at, key)) {
+            const Key& key = keys_[static_cast<std::size_t>(i)];
+            const std::size_t n = key.lowered.size();
+            if (n > text.size() - at) {
+                continue;
+            }
+            if (runKnown && (key.whole ? runEnd - at < n : runEnd - at != key.lead)) {
+                continue;
+            }
+            if (sameLetters(text, at, key)) {
                 hits.found |= std::uint64_t{1} << i;
                 hits.placed |= std::uint64_t{1} << i;
                 hits.at[static_cast<std::size_t>(i)] = at;
             }
         }
     };
+    // The offset 1 first: an occurrence one byte earlier is the first.
     static_assert(kStep == 2);
     if (s > 0) {
         tryOffset(1);
@@ -177,22 +213,31 @@ void LetterKeySet::occurring(std::string_view text, Hits& hits) const {
     // always none), and those are compared whole. Positions are taken in
     // order, so a key is first found, and placed, where it first occurs.
     //
-    // The letters are found 64 bytes at a time; positions are taken 56 at a
-    // time, so that the five letters from each lie in the same 64.
-    constexpr std::size_t kStride = 56;
+    // The letters are found 64 bytes at a time.
     constexpr std::uint64_t kEven = 0x5555555555555555ULL;
+    auto tryAll = [&](std::size_t block, std::uint64_t l, std::uint64_t sampled) {
+        while (sampled != 0) {
+            const auto s = static_cast<std::size_t>(std::countr_zero(sampled));
+            sampled &= sampled - 1;
+            tryAt(text, block, l, s, hits);
+        }
+    };
+    if (text.size() <= 64) {
+        // One block: no position needs the letters of a next one.
+        const std::uint64_t l = lettersFrom(text, 0);
+        const std::uint64_t four = l & (l >> 1) & (l >> 2) & (l >> 3);
+        tryAll(0, l, four & ((l >> 4) | (l << 1)) & kEven);
+        return;
+    }
+    // Positions are taken 56 at a time, so that the five letters from each
+    // lie in the same 64.
+    constexpr std::size_t kStride = 56;
     bool letterBefore = false;
     for (std::size_t block = 0; block < text.size(); block += kStride) {
         const std::uint64_t l = letterBits(text, block);
         const std::uint64_t four = l & (l >> 1) & (l >> 2) & (l >> 3);
         const std::uint64_t before = (l << 1) | std::uint64_t{letterBefore};
-        std::uint64_t sampled =
-            four & ((l >> 4) | before) & kEven & ((std::uint64_t{1} << kStride) - 1);
-        while (sampled != 0) {
-            const auto s = static_cast<std::size_t>(std::countr_zero(sampled));
-            sampled &= sampled - 1;
-            tryAt(text, block + s, hits);
-        }
+        tryAll(block, l, four & ((l >> 4) | before) & kEven & ((std::uint64_t{1} << kStride) - 1));
         letterBefore = ((l >> (kStride - 1)) & 1U) != 0;
     }
 }

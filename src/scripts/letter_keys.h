@@ -56,12 +56,26 @@ private:
         std::array<std::uint64_t, kStep> at{};
     };
 
-    void tryAt(std::string_view text, std::size_t s, Hits& hits) const;
-    static bool sameLetters(const char* at, const std::string& key);
+    struct Key {
+        std::string lowered;  // letters lowered
+        // The first eight bytes of lowered (fewer: the rest clear), and
+        // which of them there are.
+        std::uint64_t head = 0;
+        std::uint64_t headMask = 0;
+        std::size_t lead = 0;  // how many letters it starts with
+        bool whole = false;    // letters only
+    };
+
+    // Tries the keys the gram at block + local names; letters: the letter
+    // bits of text from block.
+    void tryAt(std::string_view text, std::size_t block, std::uint64_t letters, std::size_t local,
+               Hits& hits) const;
+    static std::uint64_t lettersFrom(std::string_view text, std::size_t from);
+    static bool sameLetters(std::string_view text, std::size_t at, const Key& key);
     static std::size_t slotOf(std::uint32_t gram);
 
-    PatternSet set_;                 // for keys that do not start with five letters
-    std::vector<std::string> keys_;  // letters lowered
+    PatternSet set_;  // for keys that do not start with five letters
+    std::vector<Key> keys_;
     std::size_t shortest_ = 0;
     bool sampled_ = false;  // false: a key does not start with five letters
     // By the hash of four letters lowered: their entry in gramEntries_ (0:

@@ -182,6 +182,51 @@ TEST(ReaderLetterKeys, KeysAtEveryOffsetAcrossTheSixtyFourByteSteps) {
     }
 }
 
+TEST(ReaderLetterKeys, LongRunsAndKeysThatEndInOtherBytesAcrossEveryBlockEdge) {
+    // Keys that share grams, hold one another, or go on with a digit or
+    // another byte after their letters; texts of few letters, so that long
+    // runs reach the 64th byte of a block and the text's end at every
+    // length around 64, and keys stand at every offset in them.
+    static constexpr std::string_view kMixed[] = {"abcdefgh",  "abcde1", "bcdefgh_x", "cdefg",
+                                                  "habcdefgh", "efgab@", "fghab"};
+    static constexpr char kBytes[] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'A',
+                                      'C', 'E', 'G', '1', '_', '@', '`', 'x', '\xe1'};
+    const LetterKeySet set(kMixed);
+    const PatternSet plain(kMixed, PatternSet::LetterCase::Ignore);
+    std::mt19937 engine(5);
+    int found = 0;
+    for (int t = 0; t < 4000; ++t) {
+        const auto size = static_cast<std::size_t>(
+            std::uniform_int_distribution<int>(t % 2 == 0 ? 56 : 0, t % 2 == 0 ? 72 : 140)(engine));
+        const auto phase = static_cast<std::size_t>((t / 2) % 8);
+        std::string text(size, ' ');
+        for (std::size_t k = 0; k < size; ++k) {
+            // Mostly the first letters in order, so that keys occur often.
+            text[k] = std::uniform_int_distribution<int>(0, 3)(engine) != 0
+                          ? static_cast<char>('a' + (k + phase) % 8)
+                          : kBytes[std::uniform_int_distribution<std::size_t>(
+                                0, std::size(kBytes) - 1)(engine)];
+        }
+        const std::string low = lowered(text);
+        LetterKeySet::Hits hits;
+        set.occurring(text, hits);
+        std::uint64_t expected = 0;
+        for (std::size_t i = 0; i < std::size(kMixed); ++i) {
+            const std::size_t at = low.find(lowered(kMixed[i]));
+            if (at == std::string::npos) {
+                continue;
+            }
+            expected |= std::uint64_t{1} << i;
+            ASSERT_TRUE((hits.placed >> i) & 1U) << "key " << kMixed[i] << ", text " << text;
+            ASSERT_EQ(hits.at[i], at) << "key " << kMixed[i] << ", text " << text;
+        }
+        ASSERT_EQ(hits.found, expected) << "text " << text;
+        ASSERT_EQ(plain.occurring(text), expected) << "text " << text;
+        found += std::popcount(expected);
+    }
+    EXPECT_GT(found, 4000);
+}
+
 TEST(ReaderLetterKeys, LetterBitsAgreeWithTheBytewiseWay) {
     std::mt19937 engine(3);
     for (int t = 0; t < 4000; ++t) {
