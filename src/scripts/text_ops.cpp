@@ -1,5 +1,6 @@
 #include "scripts/text_ops.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <tmmintrin.h>
 #endif
 
 namespace tg {
@@ -278,8 +280,11 @@ std::size_t appendKept(char* to, std::size_t kept, __m128i v, unsigned skip, uns
 }  // namespace
 #endif
 
-std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
-                                   std::size_t& firstBlank) {
+// Not inlined into codeWithoutBlanks, whose short lines then need no
+// registers saved for the long ones.
+__attribute__((noinline)) std::string_view codeWithoutBlanksWide(std::string_view line,
+                                                                 std::vector<char>& buffer,
+                                                                 std::size_t& firstBlank) {
     // Room for the 16-byte copies that run past the code's end.
     if (buffer.size() < line.size() + 16) {
         buffer.resize(line.size() + 16);
@@ -348,6 +353,135 @@ std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buf
     }
 #endif
     return restWithoutBlanks(line, i, kept, blankAt, to, firstBlank);
+}
+
+#if defined(__SSE2__)
+namespace {
+
+// For each 8-bit mask of bytes to keep: the positions of its kept bytes in
+// order, then "none" (0x80, which a shuffle turns into a zero byte), and
+// their number. kKeepHigh takes the same from the high eight of 16 bytes.
+struct KeepTables {
+    std::array<std::array<std::uint8_t, 8>, 256> low{};
+    std::array<std::array<std::uint8_t, 8>, 256> high{};
+    std::array<std::uint8_t, 256> count{};
+};
+
+constexpr KeepTables makeKeepTables() {
+    KeepTables tables;
+    for (unsigned mask = 0; mask < 256; ++mask) {
+        unsigned k = 0;
+        for (unsigned bit = 0; bit < 8; ++bit) {
+            if (((mask >> bit) & 1U) != 0) {
+                tables.low[mask][k] = static_cast<std::uint8_t>(bit);
+                tables.high[mask][k] = static_cast<std::uint8_t>(bit + 8);
+                ++k;
+            }
+        }
+        tables.count[mask] = static_cast<std::uint8_t>(k);
+        for (; k < 8; ++k) {
+            tables.low[mask][k] = 0x80;
+            tables.high[mask][k] = 0x80;
+        }
+    }
+    return tables;
+}
+
+constexpr KeepTables kKeep = makeKeepTables();
+
+// codeWithoutBlanks for a line of 16 to 64 bytes with the byte shuffle of
+// SSSE3: the line's dashes and blanks as 64-bit masks first (which finds
+// the comment without a look-ahead load), then each 16 bytes of the code
+// packed by two table shuffles, without a branch per run.
+__attribute__((target("ssse3"))) std::string_view shortCodeWithoutBlanksByShuffles(
+    std::string_view line, char* to, std::size_t& firstBlank) {
+    const char* const from = line.data();
+    const std::size_t n = line.size();
+    const __m128i dash = _mm_set1_epi8('-');
+    const __m128i space = _mm_set1_epi8(' ');
+    const __m128i tab = _mm_set1_epi8('\t');
+    auto load16 = [&](std::size_t i) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    };
+    std::uint64_t dashes = 0;
+    std::uint64_t blanks = 0;
+    auto add = [&](std::size_t i) {
+        const __m128i v = load16(i);
+        dashes |=
+            std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dash)))}
+            << i;
+        blanks |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(
+                      _mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, tab))))}
+                  << i;
+    };
+    // Every load lies inside the line: the last one ends where it ends.
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        add(i);
+    }
+    if (i < n) {
+        add(n - 16);
+    }
+    const std::uint64_t comments = dashes & (dashes >> 1);
+    const std::size_t code =
+        comments != 0 ? static_cast<std::size_t>(std::countr_zero(comments)) : n;
+    const std::uint64_t inCode = code == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << code) - 1;
+    const std::uint64_t codeBlanks = blanks & inCode;
+    firstBlank = codeBlanks != 0 ? static_cast<std::size_t>(std::countr_zero(codeBlanks)) : code;
+    const std::uint64_t keep = ~blanks & inCode;
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < code; at += 16) {
+        // The last 16 of the line for the bytes past the last whole 16, of
+        // which those already taken are left out.
+        const std::size_t load = at + 16 <= n ? at : n - 16;
+        const __m128i v = load16(load);
+        const auto keep16 =
+            static_cast<unsigned>((keep >> load) & (0xFFFFU << (at - load)) & 0xFFFFU);
+        if (keep16 == 0xFFFFU) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), v);
+            kept += 16;
+            continue;
+        }
+        const unsigned low = keep16 & 0xFFU;
+        const unsigned high = keep16 >> 8;
+        const __m128i order = _mm_unpacklo_epi64(
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.low[low].data())),
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.high[high].data())));
+        const __m128i packed = _mm_shuffle_epi8(v, order);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), packed);
+        kept += kKeep.count[low];
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), _mm_unpackhi_epi64(packed, packed));
+        kept += kKeep.count[high];
+    }
+    return {to, kept};
+}
+
+// Kept out of line: a buffer kept from line to line seldom grows.
+__attribute__((noinline)) void growTo(std::vector<char>& buffer, std::size_t size) {
+    buffer.resize(size);
+}
+
+// Asked once, before main; the processor's features are read first, as
+// they may not be yet while static objects are made.
+const bool kHasShuffles = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3") != 0;
+}();
+
+}  // namespace
+#endif
+
+std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
+                                   std::size_t& firstBlank) {
+#if defined(__SSE2__)
+    if (line.size() >= 16 && line.size() <= 64 && kHasShuffles) {
+        if (buffer.size() < line.size() + 16) {
+            growTo(buffer, line.size() + 16);
+        }
+        return shortCodeWithoutBlanksByShuffles(line, buffer.data(), firstBlank);
+    }
+#endif
+    return codeWithoutBlanksWide(line, buffer, firstBlank);
 }
 
 std::string removeCharacter(std::string_view text, char drop) {

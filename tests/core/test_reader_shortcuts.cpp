@@ -238,9 +238,14 @@ void expectCodeAsThePlainWay(std::string_view line, std::vector<char>& fast,
     const std::size_t wantBlank = blank == std::string_view::npos ? code.size() : blank;
     const std::string want = removeBlanks(code);
     std::size_t fastBlank = 12345;
+    std::size_t wideBlank = 12345;
     std::size_t plainBlank = 12345;
     ASSERT_EQ(codeWithoutBlanks(line, fast, fastBlank), want) << label;
     ASSERT_EQ(fastBlank, wantBlank) << label;
+    // The wide way is what codeWithoutBlanks falls back on; it writes into
+    // the same buffer, so its bytes are left behind for the next line.
+    ASSERT_EQ(codeWithoutBlanksWide(line, fast, wideBlank), want) << label;
+    ASSERT_EQ(wideBlank, wantBlank) << label;
     ASSERT_EQ(codeWithoutBlanksPlain(line, plain, plainBlank), want) << label;
     ASSERT_EQ(plainBlank, wantBlank) << label;
 }
@@ -264,6 +269,27 @@ TEST(ReaderShortcuts, CodeWithoutBlanksAgreesWithCutThenRemove) {
                                                 std::to_string(at) + " put \"" + std::string(put) +
                                                 "\"");
                 }
+            }
+        }
+    }
+    // Longer lines, taken as one 64-byte piece by the shuffles or in steps
+    // of 16 by the wide way: a "--", a lone "-" and a blank at every place,
+    // over blanks and letters mixed so that each 8 bytes mask differently.
+    for (std::size_t size = 51; size <= 140; ++size) {
+        std::string base(size, 'y');
+        for (std::size_t i = 0; i < size; ++i) {
+            if ((i * 7 + size) % 5 == 0) {
+                base[i] = i % 3 == 0 ? '\t' : ' ';
+            }
+        }
+        for (std::size_t at = 0; at < size; ++at) {
+            for (std::string_view put : {"--", "-", " x", "\xff-"}) {
+                std::string line = base;
+                line.replace(at, std::min(put.size(), size - at), put.substr(0, size - at));
+                expectCodeAsThePlainWay(line, fast, plain,
+                                        "long size " + std::to_string(size) + " at " +
+                                            std::to_string(at) + " put \"" + std::string(put) +
+                                            "\"");
             }
         }
     }
