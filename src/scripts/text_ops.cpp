@@ -389,71 +389,88 @@ constexpr KeepTables makeKeepTables() {
 
 constexpr KeepTables kKeep = makeKeepTables();
 
+// The bytes of v whose bits are set in keep16, in order, written to to at
+// kept as two eight-byte pieces (the writes reach up to 16 bytes past it).
+// Returns the new end.
+__attribute__((target("ssse3"), always_inline)) inline std::size_t packKept(char* to,
+                                                                            std::size_t kept,
+                                                                            __m128i v,
+                                                                            unsigned keep16) {
+    const unsigned low = keep16 & 0xFFU;
+    const unsigned high = keep16 >> 8;
+    const __m128i order = _mm_unpacklo_epi64(
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.low[low].data())),
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.high[high].data())));
+    const __m128i packed = _mm_shuffle_epi8(v, order);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), packed);
+    kept += kKeep.count[low];
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), _mm_unpackhi_epi64(packed, packed));
+    return kept + kKeep.count[high];
+}
+
 // codeWithoutBlanks for a line of 16 to 64 bytes with the byte shuffle of
-// SSSE3: the line's dashes and blanks as 64-bit masks first (which finds
-// the comment without a look-ahead load), then each 16 bytes of the code
-// packed by two table shuffles, without a branch per run.
-__attribute__((target("ssse3"))) std::string_view shortCodeWithoutBlanksByShuffles(
+// SSSE3 and the bit count of POPCNT, in one pass over its 16-byte pieces:
+// each is packed without its blanks by two table shuffles (or written whole
+// when it has none) while its dashes and blanks are gathered as 64-bit
+// masks. Where a comment turns out to start, the code ends; the bytes packed
+// after it lie past the code's end in the buffer and are not counted.
+__attribute__((target("ssse3,popcnt"))) std::string_view shortCodeWithoutBlanksByShuffles(
     std::string_view line, char* to, std::size_t& firstBlank) {
     const char* const from = line.data();
     const std::size_t n = line.size();
+    if (from[0] == '-' && from[1] == '-') {
+        // A comment line: nothing to pack.
+        firstBlank = 0;
+        return {to, 0};
+    }
     const __m128i dash = _mm_set1_epi8('-');
     const __m128i space = _mm_set1_epi8(' ');
     const __m128i tab = _mm_set1_epi8('\t');
-    auto load16 = [&](std::size_t i) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-    };
     std::uint64_t dashes = 0;
     std::uint64_t blanks = 0;
-    auto add = [&](std::size_t i) {
-        const __m128i v = load16(i);
-        dashes |=
-            std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dash)))}
-            << i;
-        blanks |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(
-                      _mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, tab))))}
-                  << i;
+    std::size_t kept = 0;
+    auto masksOf = [&](__m128i v, unsigned& dashBits, unsigned& blankBits) {
+        dashBits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dash)));
+        blankBits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, tab))));
     };
-    // Every load lies inside the line: the last one ends where it ends.
     std::size_t i = 0;
     for (; i + 16 <= n; i += 16) {
-        add(i);
-    }
-    if (i < n) {
-        add(n - 16);
-    }
-    const std::uint64_t comments = dashes & (dashes >> 1);
-    const std::size_t code =
-        comments != 0 ? static_cast<std::size_t>(std::countr_zero(comments)) : n;
-    const std::uint64_t inCode = code == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << code) - 1;
-    const std::uint64_t codeBlanks = blanks & inCode;
-    firstBlank = codeBlanks != 0 ? static_cast<std::size_t>(std::countr_zero(codeBlanks)) : code;
-    const std::uint64_t keep = ~blanks & inCode;
-    std::size_t kept = 0;
-    for (std::size_t at = 0; at < code; at += 16) {
-        // The last 16 of the line for the bytes past the last whole 16, of
-        // which those already taken are left out.
-        const std::size_t load = at + 16 <= n ? at : n - 16;
-        const __m128i v = load16(load);
-        const auto keep16 =
-            static_cast<unsigned>((keep >> load) & (0xFFFFU << (at - load)) & 0xFFFFU);
-        if (keep16 == 0xFFFFU) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        unsigned dashBits = 0;
+        unsigned blankBits = 0;
+        masksOf(v, dashBits, blankBits);
+        dashes |= std::uint64_t{dashBits} << i;
+        blanks |= std::uint64_t{blankBits} << i;
+        if (blankBits == 0) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), v);
             kept += 16;
-            continue;
+        } else {
+            kept = packKept(to, kept, v, ~blankBits & 0xFFFFU);
         }
-        const unsigned low = keep16 & 0xFFU;
-        const unsigned high = keep16 >> 8;
-        const __m128i order = _mm_unpacklo_epi64(
-            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.low[low].data())),
-            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.high[high].data())));
-        const __m128i packed = _mm_shuffle_epi8(v, order);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), packed);
-        kept += kKeep.count[low];
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), _mm_unpackhi_epi64(packed, packed));
-        kept += kKeep.count[high];
     }
-    return {to, kept};
+    if (i < n) {
+        // The last 16 of the line, without those already taken: every load
+        // lies inside the line.
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + n - 16));
+        const auto skip = static_cast<unsigned>(16 - (n - i));
+        unsigned dashBits = 0;
+        unsigned blankBits = 0;
+        masksOf(v, dashBits, blankBits);
+        dashes |= std::uint64_t{dashBits >> skip} << i;
+        blanks |= std::uint64_t{blankBits >> skip} << i;
+        kept = packKept(to, kept, v, ~blankBits & (0xFFFFU << skip) & 0xFFFFU);
+    }
+    const std::uint64_t comments = dashes & (dashes >> 1);
+    if (comments == 0) {
+        firstBlank = blanks != 0 ? static_cast<std::size_t>(std::countr_zero(blanks)) : n;
+        return {to, kept};
+    }
+    // A comment starts at least two bytes before the end, so code < 63.
+    const auto code = static_cast<std::size_t>(std::countr_zero(comments));
+    const std::uint64_t codeBlanks = blanks & ((std::uint64_t{1} << code) - 1);
+    firstBlank = codeBlanks != 0 ? static_cast<std::size_t>(std::countr_zero(codeBlanks)) : code;
+    return {to, code - static_cast<std::size_t>(__builtin_popcountll(codeBlanks))};
 }
 
 // Kept out of line: a buffer kept from line to line seldom grows.
@@ -465,7 +482,7 @@ __attribute__((noinline)) void growTo(std::vector<char>& buffer, std::size_t siz
 // they may not be yet while static objects are made.
 const bool kHasShuffles = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("ssse3") != 0;
+    return __builtin_cpu_supports("ssse3") != 0 && __builtin_cpu_supports("popcnt") != 0;
 }();
 
 }  // namespace
