@@ -26,6 +26,18 @@ std::uint32_t hashOf(std::string_view run) {
 
 }  // namespace
 
+__attribute__((always_inline)) inline std::size_t IdentifierIndex::entryOf(
+    std::string_view run) const {
+    const std::size_t mask = entries_.size() - 1;
+    std::size_t e = hashOf(run) >> entryShift_;
+    while (!entries_[e].identifier.empty() &&
+           (entries_[e].identifier.size() != run.size() ||
+            !word::sameBytes(entries_[e].identifier.data(), run.data(), run.size()))) {
+        e = (e + 1) & mask;
+    }
+    return e;
+}
+
 IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
     : set_(identifiers) {
     const std::size_t count = std::min(identifiers.size(), PatternSet::kMaxPatterns);
@@ -89,7 +101,8 @@ std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
 // outside every range when it lies above each; the ranges are held in
 // registers for the whole text.
 template <std::size_t Ranges>
-std::uint64_t IdentifierIndex::runBitsOfRanges(std::string_view text) const {
+__attribute__((always_inline)) inline std::uint64_t IdentifierIndex::runBitsOfRanges(
+    std::string_view text) const {
     const std::size_t n = std::min<std::size_t>(text.size(), 64);
     __m128i shift[Ranges];
     __m128i last[Ranges];
@@ -139,20 +152,10 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
     return runBitsPlain(text);
 }
 
-std::size_t IdentifierIndex::entryOf(std::string_view run) const {
-    const std::size_t mask = entries_.size() - 1;
-    std::size_t e = hashOf(run) >> entryShift_;
-    while (!entries_[e].identifier.empty() &&
-           (entries_[e].identifier.size() != run.size() ||
-            !word::sameBytes(entries_[e].identifier.data(), run.data(), run.size()))) {
-        e = (e + 1) & mask;
-    }
-    return e;
-}
-
 // The identifiers occurring in a run; wholeSlot is the slot of the run
 // itself when it is an identifier whole, otherwise left alone.
-std::uint64_t IdentifierIndex::occurringInRun(std::string_view run, int& wholeSlot) const {
+__attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringInRun(
+    std::string_view run, int& wholeSlot) const {
     if (run.size() < shortest_) {
         return 0;
     }
@@ -181,7 +184,12 @@ int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
     if (text.size() <= 64) {
         // Most lines: the bytes in runs as one bit each, so that runs too
         // short to hold an identifier are dropped without a branch per byte.
-        const std::uint64_t inRun = runBits(text);
+        // The game's tables make three ranges, taken here without a call.
+        const std::uint64_t inRun =
+#if defined(__SSE2__)
+            rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
+#endif
+                                                  runBits(text);
         // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
         std::uint64_t longEnough = inRun;
         for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {

@@ -473,9 +473,14 @@ __attribute__((target("ssse3,popcnt"))) std::string_view shortCodeWithoutBlanksB
     return {to, code - static_cast<std::size_t>(__builtin_popcountll(codeBlanks))};
 }
 
-// Kept out of line: a buffer kept from line to line seldom grows.
-__attribute__((noinline)) void growTo(std::vector<char>& buffer, std::size_t size) {
-    buffer.resize(size);
+// The buffer grown, then the short line packed: kept out of line, as a
+// buffer kept from line to line seldom grows, so that the usual way makes
+// no call that needs registers saved.
+__attribute__((noinline)) std::string_view growThenPack(std::string_view line,
+                                                        std::vector<char>& buffer,
+                                                        std::size_t& firstBlank) {
+    buffer.resize(line.size() + 16);
+    return shortCodeWithoutBlanksByShuffles(line, buffer.data(), firstBlank);
 }
 
 // Asked once, before main; the processor's features are read first, as
@@ -493,7 +498,7 @@ std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buf
 #if defined(__SSE2__)
     if (line.size() >= 16 && line.size() <= 64 && kHasShuffles) {
         if (buffer.size() < line.size() + 16) {
-            growTo(buffer, line.size() + 16);
+            return growThenPack(line, buffer, firstBlank);
         }
         return shortCodeWithoutBlanksByShuffles(line, buffer.data(), firstBlank);
     }

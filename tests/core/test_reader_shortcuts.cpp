@@ -12,6 +12,7 @@
 #include <bit>
 #include <iterator>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -365,6 +366,44 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
         ASSERT_EQ(slotOfLine(1, businesses), businessSlotOf(businesses)) << businesses;
         ASSERT_EQ(slotOfLine(3, commodities), commoditySlotOf(commodities)) << commodities;
     }
+}
+
+TEST(ReaderShortcuts, GameIdentifiersFoundAtEveryPlaceAndInsideLongerRuns) {
+    // Each identifier of the game's tables at every place of texts of 0 to
+    // 80 bytes (across the 16-byte steps and the 64-byte edge), alone, with
+    // capitals, digits or "_" run on before or after it (so that the run is
+    // no identifier whole), and beside another identifier.
+    struct Table {
+        int kind;
+        std::span<const std::string_view> identifiers;
+        int (*plain)(std::string_view);
+    };
+    const Table tables[] = {{0, kBlockIdentifiers, &blockSlotOf},
+                            {1, kBusinessIdentifiers, &businessSlotOf},
+                            {3, kCommodityIdentifiers, &commoditySlotOf}};
+    static constexpr std::string_view kAround[] = {"", "X", "_", "9", "ZZ_", "a", "[", "\xc1"};
+    std::mt19937 engine(17);
+    int found = 0;
+    for (const Table& table : tables) {
+        for (std::size_t id = 0; id < table.identifiers.size(); ++id) {
+            const std::string_view identifier = table.identifiers[id];
+            const std::string_view before = kAround[engine() % std::size(kAround)];
+            const std::string_view after = kAround[engine() % std::size(kAround)];
+            const std::string_view other = table.identifiers[engine() % table.identifiers.size()];
+            const std::string piece = std::string(before) + std::string(identifier) +
+                                      std::string(after) +
+                                      (id % 3 == 0 ? "]" + std::string(other) : "");
+            for (std::size_t at = 0; at + piece.size() <= 80; at += 1 + id % 3) {
+                std::string text(at, 'k');
+                text += piece;
+                text.append(engine() % 20, id % 2 == 0 ? '.' : 'Q');
+                const int expected = table.plain(text);
+                ASSERT_EQ(slotOfLine(table.kind, text), expected) << text;
+                found += expected >= 0 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(found, 3000);
 }
 
 TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
