@@ -26,6 +26,18 @@ std::uint32_t hashOf(std::string_view run) {
 
 }  // namespace
 
+__attribute__((always_inline)) inline std::size_t IdentifierIndex::entryOf(
+    std::string_view run) const {
+    const std::size_t mask = entries_.size() - 1;
+    std::size_t e = hashOf(run) >> entryShift_;
+    while (!entries_[e].identifier.empty() &&
+           (entries_[e].identifier.size() != run.size() ||
+            !word::sameBytes(entries_[e].identifier.data(), run.data(), run.size()))) {
+        e = (e + 1) & mask;
+    }
+    return e;
+}
+
 IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
     : set_(identifiers) {
     const std::size_t count = std::min(identifiers.size(), PatternSet::kMaxPatterns);
@@ -64,8 +76,8 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
             ranges = 0;  // too many: every byte is looked at alone
             break;
         }
-        rangeFirst_[ranges].bytes.fill(static_cast<std::uint8_t>(b));
-        rangeWidth_[ranges].bytes.fill(static_cast<std::uint8_t>(end - b));
+        rangeShift_[ranges].bytes.fill(static_cast<std::uint8_t>(0x80 - b));
+        rangeLast_[ranges].bytes.fill(static_cast<std::uint8_t>((end - b) ^ 0x80));
         ++ranges;
         b = end + 1;
     }
@@ -81,62 +93,69 @@ std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
     return bits;
 }
 
+#if defined(__SSE2__)
+// runBits for texts of 16 bytes and more with the given number of ranges.
+// A byte b is in the range [first, first + width] when b - first, wrapping,
+// is at most width as an unsigned byte; with 128 taken off both sides (b +
+// 0x80 - first against width - 128) that is one signed compare. A byte is
+// outside every range when it lies above each; the ranges are held in
+// registers for the whole text.
+template <std::size_t Ranges>
+__attribute__((always_inline)) inline std::uint64_t IdentifierIndex::runBitsOfRanges(
+    std::string_view text) const {
+    const std::size_t n = std::min<std::size_t>(text.size(), 64);
+    __m128i shift[Ranges];
+    __m128i last[Ranges];
+    for (std::size_t r = 0; r < Ranges; ++r) {
+        shift[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeShift_[r].bytes.data()));
+        last[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeLast_[r].bytes.data()));
+    }
+    auto bitsAt = [&](std::size_t i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        __m128i outside = _mm_cmpgt_epi8(_mm_add_epi8(v, shift[0]), last[0]);
+        for (std::size_t r = 1; r < Ranges; ++r) {
+            outside = _mm_and_si128(outside, _mm_cmpgt_epi8(_mm_add_epi8(v, shift[r]), last[r]));
+        }
+        return std::uint64_t{~static_cast<std::uint32_t>(_mm_movemask_epi8(outside)) & 0xFFFFU}
+               << i;
+    };
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        bits |= bitsAt(i);
+    }
+    // The last bytes with the 16 that end there, some classified twice.
+    if (i < n) {
+        bits |= bitsAt(n - 16);
+    }
+    return bits;
+}
+#endif
+
 std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
 #if defined(__SSE2__)
-    const std::size_t n = std::min<std::size_t>(text.size(), 64);
-    if (rangeCount_ != 0 && n >= 16) {
-        // A byte b is in the range [first, first + width] when b - first,
-        // wrapping, is at most width: unsigned, min(b - first, width) equals
-        // b - first.
-        // The ranges are held in registers for the whole text; unused ones
-        // repeat the first, which changes nothing.
-        __m128i first[kMaxRanges];
-        __m128i width[kMaxRanges];
-        for (std::size_t r = 0; r < kMaxRanges; ++r) {
-            const std::size_t from = r < rangeCount_ ? r : 0;
-            first[r] =
-                _mm_load_si128(reinterpret_cast<const __m128i*>(rangeFirst_[from].bytes.data()));
-            width[r] =
-                _mm_load_si128(reinterpret_cast<const __m128i*>(rangeWidth_[from].bytes.data()));
+    if (text.size() >= 16) {
+        switch (rangeCount_) {
+            case 1:
+                return runBitsOfRanges<1>(text);
+            case 2:
+                return runBitsOfRanges<2>(text);
+            case 3:
+                return runBitsOfRanges<3>(text);
+            case 4:
+                return runBitsOfRanges<4>(text);
+            default:
+                break;
         }
-        auto bitsAt = [&](std::size_t i) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-            __m128i in = _mm_setzero_si128();
-            for (std::size_t r = 0; r < kMaxRanges; ++r) {
-                const __m128i offset = _mm_sub_epi8(v, first[r]);
-                in = _mm_or_si128(in, _mm_cmpeq_epi8(_mm_min_epu8(offset, width[r]), offset));
-            }
-            return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(in))} << i;
-        };
-        std::uint64_t bits = 0;
-        std::size_t i = 0;
-        for (; i + 16 <= n; i += 16) {
-            bits |= bitsAt(i);
-        }
-        // The last bytes with the 16 that end there, some classified twice.
-        if (i < n) {
-            bits |= bitsAt(n - 16);
-        }
-        return bits;
     }
 #endif
     return runBitsPlain(text);
 }
 
-std::size_t IdentifierIndex::entryOf(std::string_view run) const {
-    const std::size_t mask = entries_.size() - 1;
-    std::size_t e = hashOf(run) >> entryShift_;
-    while (!entries_[e].identifier.empty() &&
-           (entries_[e].identifier.size() != run.size() ||
-            !word::sameBytes(entries_[e].identifier.data(), run.data(), run.size()))) {
-        e = (e + 1) & mask;
-    }
-    return e;
-}
-
 // The identifiers occurring in a run; wholeSlot is the slot of the run
 // itself when it is an identifier whole, otherwise left alone.
-std::uint64_t IdentifierIndex::occurringInRun(std::string_view run, int& wholeSlot) const {
+__attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringInRun(
+    std::string_view run, int& wholeSlot) const {
     if (run.size() < shortest_) {
         return 0;
     }
@@ -165,7 +184,12 @@ int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
     if (text.size() <= 64) {
         // Most lines: the bytes in runs as one bit each, so that runs too
         // short to hold an identifier are dropped without a branch per byte.
-        const std::uint64_t inRun = runBits(text);
+        // The game's tables make three ranges, taken here without a call.
+        const std::uint64_t inRun =
+#if defined(__SSE2__)
+            rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
+#endif
+                                                  runBits(text);
         // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
         std::uint64_t longEnough = inRun;
         for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {

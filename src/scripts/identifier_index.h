@@ -45,19 +45,22 @@ private:
     };
 
     std::uint64_t occurringInRun(std::string_view run, int& wholeSlot) const;
+    template <std::size_t Ranges>
+    std::uint64_t runBitsOfRanges(std::string_view text) const;
     std::size_t entryOf(std::string_view run) const;
 
     PatternSet set_;
     std::array<bool, 256> inRun_{};
-    // The bytes of inRun_ as up to kMaxRanges ranges, each as its first byte
-    // and its width less one, every byte of the vector alike; rangeCount_ is
-    // 0 when they need more ranges.
+    // The bytes of inRun_ as up to kMaxRanges ranges, every byte of each
+    // vector alike: what moves the range's first byte to -128 (0x80 less
+    // it) and where the range then ends (its width less one, less 128);
+    // rangeCount_ is 0 when they need more ranges.
     static constexpr std::size_t kMaxRanges = 4;
     struct alignas(16) Bytes16 {
         std::array<std::uint8_t, 16> bytes{};
     };
-    std::array<Bytes16, kMaxRanges> rangeFirst_{};
-    std::array<Bytes16, kMaxRanges> rangeWidth_{};
+    std::array<Bytes16, kMaxRanges> rangeShift_{};
+    std::array<Bytes16, kMaxRanges> rangeLast_{};
     std::size_t rangeCount_ = 0;
     std::size_t shortest_ = 0;
     std::vector<Entry> entries_;  // a power of two in size, at most half full

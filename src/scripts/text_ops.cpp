@@ -1,5 +1,6 @@
 #include "scripts/text_ops.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <tmmintrin.h>
 #endif
 
 namespace tg {
@@ -278,8 +280,11 @@ std::size_t appendKept(char* to, std::size_t kept, __m128i v, unsigned skip, uns
 }  // namespace
 #endif
 
-std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
-                                   std::size_t& firstBlank) {
+// Not inlined into codeWithoutBlanks, whose short lines then need no
+// registers saved for the long ones.
+__attribute__((noinline)) std::string_view codeWithoutBlanksWide(std::string_view line,
+                                                                 std::vector<char>& buffer,
+                                                                 std::size_t& firstBlank) {
     // Room for the 16-byte copies that run past the code's end.
     if (buffer.size() < line.size() + 16) {
         buffer.resize(line.size() + 16);
@@ -348,6 +353,157 @@ std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buf
     }
 #endif
     return restWithoutBlanks(line, i, kept, blankAt, to, firstBlank);
+}
+
+#if defined(__SSE2__)
+namespace {
+
+// For each 8-bit mask of bytes to keep: the positions of its kept bytes in
+// order, then "none" (0x80, which a shuffle turns into a zero byte), and
+// their number. kKeepHigh takes the same from the high eight of 16 bytes.
+struct KeepTables {
+    std::array<std::array<std::uint8_t, 8>, 256> low{};
+    std::array<std::array<std::uint8_t, 8>, 256> high{};
+    std::array<std::uint8_t, 256> count{};
+};
+
+constexpr KeepTables makeKeepTables() {
+    KeepTables tables;
+    for (unsigned mask = 0; mask < 256; ++mask) {
+        unsigned k = 0;
+        for (unsigned bit = 0; bit < 8; ++bit) {
+            if (((mask >> bit) & 1U) != 0) {
+                tables.low[mask][k] = static_cast<std::uint8_t>(bit);
+                tables.high[mask][k] = static_cast<std::uint8_t>(bit + 8);
+                ++k;
+            }
+        }
+        tables.count[mask] = static_cast<std::uint8_t>(k);
+        for (; k < 8; ++k) {
+            tables.low[mask][k] = 0x80;
+            tables.high[mask][k] = 0x80;
+        }
+    }
+    return tables;
+}
+
+constexpr KeepTables kKeep = makeKeepTables();
+
+// The bytes of v whose bits are set in keep16, in order, written to to at
+// kept as two eight-byte pieces (the writes reach up to 16 bytes past it).
+// Returns the new end.
+__attribute__((target("ssse3"), always_inline)) inline std::size_t packKept(char* to,
+                                                                            std::size_t kept,
+                                                                            __m128i v,
+                                                                            unsigned keep16) {
+    const unsigned low = keep16 & 0xFFU;
+    const unsigned high = keep16 >> 8;
+    const __m128i order = _mm_unpacklo_epi64(
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.low[low].data())),
+        _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kKeep.high[high].data())));
+    const __m128i packed = _mm_shuffle_epi8(v, order);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), packed);
+    kept += kKeep.count[low];
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to + kept), _mm_unpackhi_epi64(packed, packed));
+    return kept + kKeep.count[high];
+}
+
+// codeWithoutBlanks for a line of 16 to 64 bytes with the byte shuffle of
+// SSSE3 and the bit count of POPCNT, in one pass over its 16-byte pieces:
+// each is packed without its blanks by two table shuffles (or written whole
+// when it has none) while its dashes and blanks are gathered as 64-bit
+// masks. Where a comment turns out to start, the code ends; the bytes packed
+// after it lie past the code's end in the buffer and are not counted.
+__attribute__((target("ssse3,popcnt"))) std::string_view shortCodeWithoutBlanksByShuffles(
+    std::string_view line, char* to, std::size_t& firstBlank) {
+    const char* const from = line.data();
+    const std::size_t n = line.size();
+    if (from[0] == '-' && from[1] == '-') {
+        // A comment line: nothing to pack.
+        firstBlank = 0;
+        return {to, 0};
+    }
+    const __m128i dash = _mm_set1_epi8('-');
+    const __m128i space = _mm_set1_epi8(' ');
+    const __m128i tab = _mm_set1_epi8('\t');
+    std::uint64_t dashes = 0;
+    std::uint64_t blanks = 0;
+    std::size_t kept = 0;
+    auto masksOf = [&](__m128i v, unsigned& dashBits, unsigned& blankBits) {
+        dashBits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dash)));
+        blankBits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, tab))));
+    };
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        unsigned dashBits = 0;
+        unsigned blankBits = 0;
+        masksOf(v, dashBits, blankBits);
+        dashes |= std::uint64_t{dashBits} << i;
+        blanks |= std::uint64_t{blankBits} << i;
+        if (blankBits == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), v);
+            kept += 16;
+        } else {
+            kept = packKept(to, kept, v, ~blankBits & 0xFFFFU);
+        }
+    }
+    if (i < n) {
+        // The last 16 of the line, without those already taken: every load
+        // lies inside the line.
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + n - 16));
+        const auto skip = static_cast<unsigned>(16 - (n - i));
+        unsigned dashBits = 0;
+        unsigned blankBits = 0;
+        masksOf(v, dashBits, blankBits);
+        dashes |= std::uint64_t{dashBits >> skip} << i;
+        blanks |= std::uint64_t{blankBits >> skip} << i;
+        kept = packKept(to, kept, v, ~blankBits & (0xFFFFU << skip) & 0xFFFFU);
+    }
+    const std::uint64_t comments = dashes & (dashes >> 1);
+    if (comments == 0) {
+        firstBlank = blanks != 0 ? static_cast<std::size_t>(std::countr_zero(blanks)) : n;
+        return {to, kept};
+    }
+    // A comment starts at least two bytes before the end, so code < 63.
+    const auto code = static_cast<std::size_t>(std::countr_zero(comments));
+    const std::uint64_t codeBlanks = blanks & ((std::uint64_t{1} << code) - 1);
+    firstBlank = codeBlanks != 0 ? static_cast<std::size_t>(std::countr_zero(codeBlanks)) : code;
+    return {to, code - static_cast<std::size_t>(__builtin_popcountll(codeBlanks))};
+}
+
+// The buffer grown, then the short line packed: kept out of line, as a
+// buffer kept from line to line seldom grows, so that the usual way makes
+// no call that needs registers saved.
+__attribute__((noinline)) std::string_view growThenPack(std::string_view line,
+                                                        std::vector<char>& buffer,
+                                                        std::size_t& firstBlank) {
+    buffer.resize(line.size() + 16);
+    return shortCodeWithoutBlanksByShuffles(line, buffer.data(), firstBlank);
+}
+
+// Asked once, before main; the processor's features are read first, as
+// they may not be yet while static objects are made.
+const bool kHasShuffles = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3") != 0 && __builtin_cpu_supports("popcnt") != 0;
+}();
+
+}  // namespace
+#endif
+
+std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
+                                   std::size_t& firstBlank) {
+#if defined(__SSE2__)
+    if (line.size() >= 16 && line.size() <= 64 && kHasShuffles) {
+        if (buffer.size() < line.size() + 16) {
+            return growThenPack(line, buffer, firstBlank);
+        }
+        return shortCodeWithoutBlanksByShuffles(line, buffer.data(), firstBlank);
+    }
+#endif
+    return codeWithoutBlanksWide(line, buffer, firstBlank);
 }
 
 std::string removeCharacter(std::string_view text, char drop) {

@@ -42,10 +42,14 @@ std::string_view stripComment(std::string_view line);
 // shrunk, so a buffer kept from line to line is seldom grown) and returned as
 // a view into it. firstBlank: where
 // the first space or tab of stripComment(line) stands, or that text's size.
-// codeWithoutBlanks takes 16 bytes at a time where the machine allows it,
-// codeWithoutBlanksPlain one; both give the same.
+// codeWithoutBlanksWide takes 16 bytes at a time where the machine allows
+// it, codeWithoutBlanksPlain one; codeWithoutBlanks packs lines of 16 to 64
+// bytes with byte shuffles where the processor has them (SSSE3) and goes the
+// wide way otherwise. All three give the same.
 std::string_view codeWithoutBlanks(std::string_view line, std::vector<char>& buffer,
                                    std::size_t& firstBlank);
+std::string_view codeWithoutBlanksWide(std::string_view line, std::vector<char>& buffer,
+                                       std::size_t& firstBlank);
 std::string_view codeWithoutBlanksPlain(std::string_view line, std::vector<char>& buffer,
                                         std::size_t& firstBlank);
 

@@ -12,6 +12,7 @@
 #include <bit>
 #include <iterator>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -238,9 +239,14 @@ void expectCodeAsThePlainWay(std::string_view line, std::vector<char>& fast,
     const std::size_t wantBlank = blank == std::string_view::npos ? code.size() : blank;
     const std::string want = removeBlanks(code);
     std::size_t fastBlank = 12345;
+    std::size_t wideBlank = 12345;
     std::size_t plainBlank = 12345;
     ASSERT_EQ(codeWithoutBlanks(line, fast, fastBlank), want) << label;
     ASSERT_EQ(fastBlank, wantBlank) << label;
+    // The wide way is what codeWithoutBlanks falls back on; it writes into
+    // the same buffer, so its bytes are left behind for the next line.
+    ASSERT_EQ(codeWithoutBlanksWide(line, fast, wideBlank), want) << label;
+    ASSERT_EQ(wideBlank, wantBlank) << label;
     ASSERT_EQ(codeWithoutBlanksPlain(line, plain, plainBlank), want) << label;
     ASSERT_EQ(plainBlank, wantBlank) << label;
 }
@@ -264,6 +270,27 @@ TEST(ReaderShortcuts, CodeWithoutBlanksAgreesWithCutThenRemove) {
                                                 std::to_string(at) + " put \"" + std::string(put) +
                                                 "\"");
                 }
+            }
+        }
+    }
+    // Longer lines, taken as one 64-byte piece by the shuffles or in steps
+    // of 16 by the wide way: a "--", a lone "-" and a blank at every place,
+    // over blanks and letters mixed so that each 8 bytes mask differently.
+    for (std::size_t size = 51; size <= 140; ++size) {
+        std::string base(size, 'y');
+        for (std::size_t i = 0; i < size; ++i) {
+            if ((i * 7 + size) % 5 == 0) {
+                base[i] = i % 3 == 0 ? '\t' : ' ';
+            }
+        }
+        for (std::size_t at = 0; at < size; ++at) {
+            for (std::string_view put : {"--", "-", " x", "\xff-"}) {
+                std::string line = base;
+                line.replace(at, std::min(put.size(), size - at), put.substr(0, size - at));
+                expectCodeAsThePlainWay(line, fast, plain,
+                                        "long size " + std::to_string(size) + " at " +
+                                            std::to_string(at) + " put \"" + std::string(put) +
+                                            "\"");
             }
         }
     }
@@ -339,6 +366,44 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
         ASSERT_EQ(slotOfLine(1, businesses), businessSlotOf(businesses)) << businesses;
         ASSERT_EQ(slotOfLine(3, commodities), commoditySlotOf(commodities)) << commodities;
     }
+}
+
+TEST(ReaderShortcuts, GameIdentifiersFoundAtEveryPlaceAndInsideLongerRuns) {
+    // Each identifier of the game's tables at every place of texts of 0 to
+    // 80 bytes (across the 16-byte steps and the 64-byte edge), alone, with
+    // capitals, digits or "_" run on before or after it (so that the run is
+    // no identifier whole), and beside another identifier.
+    struct Table {
+        int kind;
+        std::span<const std::string_view> identifiers;
+        int (*plain)(std::string_view);
+    };
+    const Table tables[] = {{0, kBlockIdentifiers, &blockSlotOf},
+                            {1, kBusinessIdentifiers, &businessSlotOf},
+                            {3, kCommodityIdentifiers, &commoditySlotOf}};
+    static constexpr std::string_view kAround[] = {"", "X", "_", "9", "ZZ_", "a", "[", "\xc1"};
+    std::mt19937 engine(17);
+    int found = 0;
+    for (const Table& table : tables) {
+        for (std::size_t id = 0; id < table.identifiers.size(); ++id) {
+            const std::string_view identifier = table.identifiers[id];
+            const std::string_view before = kAround[engine() % std::size(kAround)];
+            const std::string_view after = kAround[engine() % std::size(kAround)];
+            const std::string_view other = table.identifiers[engine() % table.identifiers.size()];
+            const std::string piece = std::string(before) + std::string(identifier) +
+                                      std::string(after) +
+                                      (id % 3 == 0 ? "]" + std::string(other) : "");
+            for (std::size_t at = 0; at + piece.size() <= 80; at += 1 + id % 3) {
+                std::string text(at, 'k');
+                text += piece;
+                text.append(engine() % 20, id % 2 == 0 ? '.' : 'Q');
+                const int expected = table.plain(text);
+                ASSERT_EQ(slotOfLine(table.kind, text), expected) << text;
+                found += expected >= 0 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(found, 3000);
 }
 
 TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
