@@ -14,6 +14,7 @@
 #include "scripts/code_tables.h"
 #include "scripts/identifier_index.h"
 #include "scripts/letter_keys.h"
+#include "scripts/line_marks.h"
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
@@ -68,6 +69,22 @@ constexpr std::size_t kCityBusinessesOwnableKey = 28;
 static_assert(kSettingKeys[kOwnableKey] == "ownable");
 static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
 
+// Index of a key in kSettingKeys.
+constexpr std::size_t settingKey(std::string_view key) {
+    std::size_t k = 0;
+    while (kSettingKeys[k] != key) {
+        ++k;
+    }
+    return k;
+}
+
+constexpr std::size_t kValueKey = settingKey("value");
+constexpr std::size_t kPrestigeKey = settingKey("prestige");
+constexpr std::size_t kBuildingRightsKey = settingKey("buildingrights");
+constexpr std::size_t kMarkupKey = settingKey("markup");
+constexpr std::size_t kMembershipKey = settingKey("Membership");
+constexpr std::size_t kAddCommodityKey = settingKey("AddCommodity");
+
 // The keys, found whatever their letter case in the line as read.
 const LetterKeySet& settingKeySet() {
     static const LetterKeySet set(kSettingKeys);
@@ -76,8 +93,8 @@ const LetterKeySet& settingKeySet() {
 
 // The key of a line as an index into kSettingKeys, or -1; hits keeps what
 // the search learnt.
-int keyIndexOf(std::string_view line, LetterKeySet::Hits& hits) {
-    settingKeySet().occurring(line, hits);
+int keyIndexOf(const LetterKeySet& keys, std::string_view line, LetterKeySet::Hits& hits) {
+    keys.occurring(line, hits);
     std::uint64_t found = hits.found;
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
@@ -89,7 +106,7 @@ int keyIndexOf(std::string_view line, LetterKeySet::Hits& hits) {
 
 int keyIndexOf(std::string_view line) {
     LetterKeySet::Hits hits;
-    return keyIndexOf(line, hits);
+    return keyIndexOf(settingKeySet(), line, hits);
 }
 
 // ---------------------------------------------------------------------------
@@ -420,27 +437,28 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
 }
 
 Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
-    if (line.key == "buildingrights") {
+    if (line.keyIndex == kBuildingRightsKey) {
         block.buildingrights = line.valueText == "2";
         return std::nullopt;
     }
-    if (line.key != "value" && line.key != "prestige" && line.key != "ownable") {
+    if (line.keyIndex != kValueKey && line.keyIndex != kPrestigeKey &&
+        line.keyIndex != kOwnableKey) {
         return std::nullopt;
     }
     if (auto failure = needsEquals(line)) {
         return failure;
     }
-    if (line.key == "value") {
+    if (line.keyIndex == kValueKey) {
         return toInt16(line.valueText, block.value);
     }
-    if (line.key == "prestige") {
+    if (line.keyIndex == kPrestigeKey) {
         return toDouble(line.valueText, block.prestige);
     }
     return toFlag(line.valueText, block.ownable);
 }
 
 Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
-    if (line.key == "AddCommodity") {
+    if (line.keyIndex == kAddCommodityKey) {
         return storeAddCommodity(line, business);
     }
     if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
@@ -481,41 +499,50 @@ Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
 }
 
 Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
-    if (line.key == "Membership") {
+    if (line.keyIndex == kMembershipKey) {
         storeMembership(line, commodity);
         return std::nullopt;
     }
-    if (line.key != "value" && line.key != "markup") {
+    if (line.keyIndex != kValueKey && line.keyIndex != kMarkupKey) {
         return std::nullopt;
     }
     if (auto failure = needsEquals(line)) {
         return failure;
     }
-    return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
+    return toDouble(line.valueText,
+                    line.keyIndex == kValueKey ? commodity.value : commodity.markup);
 }
 
-// slotOfLine, and where the slot's identifier was seen (see
-// IdentifierIndex::firstSlotIn); npos for the tweaks.
-int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
+// The slot lookup of a kind with an identifier table, or nullptr.
+const IdentifierIndex* identifierIndexOf(int kind) {
     static const IdentifierIndex blocks(kBlockIdentifiers);
     static const IdentifierIndex businesses(kBusinessIdentifiers);
     static const IdentifierIndex commodities(kCommodityIdentifiers);
     static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
                   kBusinessCount <= PatternSet::kMaxPatterns &&
                   kCommodityCount <= PatternSet::kMaxPatterns);
-    at = std::string_view::npos;
     switch (kind) {
         case kReadBlocks:
-            return blocks.firstSlotIn(text, at);
+            return &blocks;
         case kReadBusinesses:
-            return businesses.firstSlotIn(text, at);
+            return &businesses;
         case kReadCommodities:
-            return commodities.firstSlotIn(text, at);
-        case kReadTweaks:
-            return tweaksSlotOf(text);
+            return &commodities;
         default:
-            return -1;
+            return nullptr;
     }
+}
+
+// slotOfLine, with the kind's slot lookup (identifierIndexOf(kind)) already
+// at hand, and where the slot's identifier was seen (see
+// IdentifierIndex::firstSlotIn); npos for the tweaks.
+int slotAndPlaceOfLine(const IdentifierIndex* identifiers, int kind, std::string_view text,
+                       std::size_t& at) {
+    at = std::string_view::npos;
+    if (identifiers != nullptr) {
+        return identifiers->firstSlotIn(text, at);
+    }
+    return kind == kReadTweaks ? tweaksSlotOf(text) : -1;
 }
 
 // Match_CodeLine (the slot's code, then the key, both in any letter case) for
@@ -574,10 +601,39 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     return codeAt != 0 && codeAt < keyAnyCase;
 }
 
-// Buffers kept from line to line of one script, so reading a line does not
-// allocate.
+// Where a key first occurs in a line's code (counted from 1), from where it
+// first occurs in the line as read (at, letter case ignored), or 0 when that
+// does not tell. It does when the code's first bytes are the line's bytes
+// from its first non-blank on, as far as the key's end: each byte of the code
+// up to there is then the line's byte at the same distance (the code holds no
+// blank and ends where a comment starts), so an earlier occurrence in the
+// code would have been an earlier one in the line. unchanged (where the
+// first blank stands) settles most lines without comparing.
+std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std::size_t unchanged,
+                           std::size_t at, std::size_t keySize) {
+    if (at + keySize <= unchanged) {
+        return at + 1;
+    }
+    std::size_t lead = 0;
+    while (lead < at && (rawLine[lead] == ' ' || rawLine[lead] == '\t')) {
+        ++lead;
+    }
+    const std::size_t span = at - lead + keySize;
+    if (span <= text.size() && word::sameBytes(text.data(), rawLine.data() + lead, span)) {
+        return at - lead + 1;
+    }
+    return 0;
+}
+
+// What reading a line needs, set up once for a script: buffers kept from
+// line to line, so reading a line does not allocate, and the searches of the
+// script's kind.
 struct LineScratch {
+    explicit LineScratch(int kind) : identifiers(identifierIndexOf(kind)) {}
+
     std::vector<char> text;
+    const LetterKeySet& keys = settingKeySet();
+    const IdentifierIndex* identifiers;
 };
 
 // Interpret line: finds the line's key and record, takes the value text and
@@ -595,12 +651,12 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return std::nullopt;
     }
     std::size_t identifierAt = std::string_view::npos;
-    const int slot = slotAndPlaceOfLine(kind, text, identifierAt);
+    const int slot = slotAndPlaceOfLine(scratch.identifiers, kind, text, identifierAt);
     if (slot < 0) {
         return std::nullopt;
     }
     LetterKeySet::Hits hits;
-    const int keyIndex = keyIndexOf(rawLine, hits);
+    const int keyIndex = keyIndexOf(scratch.keys, rawLine, hits);
     if (keyIndex < 0) {
         return std::nullopt;
     }
@@ -613,9 +669,8 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     // blank and before the comment), that is its first position in the code
     // too: an earlier one there would have been an earlier one in the line.
     std::size_t anyCase = 0;
-    if (((hits.placed >> keyIndex) & 1U) != 0 &&
-        hits.at[line.keyIndex] + line.key.size() <= unchanged) {
-        anyCase = hits.at[line.keyIndex] + 1;
+    if (((hits.placed >> keyIndex) & 1U) != 0) {
+        anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
     if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, anyCase)) {
         return std::nullopt;
@@ -642,17 +697,9 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     }
     // The first ";" after the key and the first "=" before it, in one walk
     // (the key itself holds neither).
-    std::size_t semi = std::string_view::npos;
-    std::size_t equals = std::string_view::npos;
-    for (std::size_t i = line.keyPos + line.key.size(); i < text.size(); ++i) {
-        if (text[i] == ';') {
-            semi = i;
-            break;
-        }
-        if (text[i] == '=' && equals == std::string_view::npos) {
-            equals = i;
-        }
-    }
+    const ValueMarks marks = valueMarks(text, line.keyPos + line.key.size());
+    const std::size_t semi = marks.semi;
+    const std::size_t equals = marks.equals;
     if (semi == std::string::npos) {
         return "no \";\" after the key \"" + std::string(line.key) + "\".";
     }
@@ -687,7 +734,7 @@ std::string_view keyOfLine(std::string_view line) {
 
 int slotOfLine(int kind, std::string_view text) {
     std::size_t at = 0;
-    return slotAndPlaceOfLine(kind, text, at);
+    return slotAndPlaceOfLine(identifierIndexOf(kind), kind, text, at);
 }
 
 namespace {
@@ -703,7 +750,7 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
         return error;
     }
     LineCursor lines(bytes);
-    LineScratch scratch;
+    LineScratch scratch(kind);
     std::string_view line;
     for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
         if (line.empty()) {
