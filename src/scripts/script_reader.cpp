@@ -162,31 +162,31 @@ using Failure = std::optional<std::string>;
 bool plainDecimal(std::string_view text, double& out) {
     static constexpr std::array<double, 16> kPowersOfTen = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t pos = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
+    // The digits before the point, then those after it. digits may wrap
+    // around on a long run; such a text has too many digits and is refused.
     std::uint64_t digits = 0;
-    std::size_t count = 0;
-    std::size_t decimals = 0;
-    bool point = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c >= '0' && c <= '9') {
-            if (++count > 15) {
-                return false;
-            }
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
+    const char* const whole = p;
+    for (unsigned d = 0; p != end && (d = static_cast<unsigned char>(*p - '0')) <= 9; ++p) {
+        digits = digits * 10 + d;
     }
-    if (count == 0) {
+    std::size_t count = static_cast<std::size_t>(p - whole);
+    std::size_t decimals = 0;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        for (unsigned d = 0; p != end && (d = static_cast<unsigned char>(*p - '0')) <= 9; ++p) {
+            digits = digits * 10 + d;
+        }
+        decimals = static_cast<std::size_t>(p - fraction);
+        count += decimals;
+    }
+    if (p != end || count == 0 || count > 15) {
         return false;
     }
     const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
@@ -553,28 +553,25 @@ int slotAndPlaceOfLine(const IdentifierIndex* identifiers, int kind, std::string
 // taken as that position, already known.
 //
 // identifierAt is where the slot lookup saw the slot's identifier (npos when
-// it does not know). When the code is that identifier in any letter case,
+// it does not know); codeIsIdentifier tells whether the slot's code is that
+// identifier in any letter case. When it is,
 // the code first occurs there or earlier, so a key first found after it
 // needs no search for the code. Otherwise the code is looked for only where
 // it could start before the key.
 bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t identifierAt,
+                    std::string_view key, int kind, std::size_t identifierAt, bool codeIsIdentifier,
                     std::size_t& keyAnyCase) {
     const auto index = static_cast<std::size_t>(slot);
     std::string_view code;
-    std::string_view identifier;
     switch (kind) {
         case kReadBlocks:
             code = model.Blocks[index].code;
-            identifier = kBlockIdentifiers[index];
             break;
         case kReadBusinesses:
             code = model.Businesses[index].code;
-            identifier = kBusinessIdentifiers[index];
             break;
         case kReadCommodities:
             code = model.Commodities[index].code;
-            identifier = kCommodityIdentifiers[index];
             break;
         default:
             return Match_CodeLine(model, text, slot, key, kind);
@@ -588,10 +585,8 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     if (keyAnyCase == 0) {
         return false;
     }
-    if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
-        ((code.size() == identifier.size() &&
-          word::sameBytes(code.data(), identifier.data(), code.size())) ||
-         equalsIgnoreCase(code, identifier))) {
+    if (codeIsIdentifier && identifierAt != std::string_view::npos &&
+        identifierAt + 1 < keyAnyCase) {
         return true;
     }
     // An occurrence starting before the key ends at most code.size() - 1
@@ -629,12 +624,57 @@ std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std:
 // line to line, so reading a line does not allocate, and the searches of the
 // script's kind.
 struct LineScratch {
-    explicit LineScratch(int kind) : identifiers(identifierIndexOf(kind)) {}
+    LineScratch(int kind, const SettingsModel& model)
+        : identifiers(identifierIndexOf(kind)), codeIsIdentifier(codesAsIdentifiers(kind, model)) {}
 
     std::vector<char> text;
     const LetterKeySet& keys = settingKeySet();
     const IdentifierIndex* identifiers;
+    // By slot: whether the slot's code is its identifier in any letter case
+    // (the codes do not change while a script is read).
+    std::vector<bool> codeIsIdentifier;
+
+private:
+    template <std::size_t N>
+    static std::vector<bool> codesAsIdentifiers(const std::array<std::string_view, N>& identifiers,
+                                                auto codeOf) {
+        std::vector<bool> same(N);
+        for (std::size_t i = 0; i < N; ++i) {
+            same[i] = equalsIgnoreCase(codeOf(i), identifiers[i]);
+        }
+        return same;
+    }
+    static std::vector<bool> codesAsIdentifiers(int kind, const SettingsModel& model) {
+        switch (kind) {
+            case kReadBlocks:
+                return codesAsIdentifiers(kBlockIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Blocks[i].code);
+                });
+            case kReadBusinesses:
+                return codesAsIdentifiers(kBusinessIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Businesses[i].code);
+                });
+            case kReadCommodities:
+                return codesAsIdentifiers(kCommodityIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Commodities[i].code);
+                });
+            default:
+                return {};
+        }
+    }
 };
+
+// Whether a line has no code to read, told from its first bytes alone: it
+// holds nothing but blanks before its end or a "--". A line it passes over
+// would have come to nothing in interpretLine (its code empty); other lines
+// with empty code are left to interpretLine.
+bool codeIsSurelyEmpty(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
+        ++i;
+    }
+    return i == line.size() || (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '-');
+}
 
 // Interpret line: finds the line's key and record, takes the value text and
 // stores it. A line that fails one of the tests is ignored; a line that is
@@ -672,7 +712,11 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (((hits.placed >> keyIndex) & 1U) != 0) {
         anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
-    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, anyCase)) {
+    const bool codeIsIdentifier =
+        static_cast<std::size_t>(slot) < scratch.codeIsIdentifier.size() &&
+        scratch.codeIsIdentifier[static_cast<std::size_t>(slot)];
+    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, codeIsIdentifier,
+                        anyCase)) {
         return std::nullopt;
     }
     line.text = text;
@@ -750,10 +794,10 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
         return error;
     }
     LineCursor lines(bytes);
-    LineScratch scratch(kind);
+    LineScratch scratch(kind, model);
     std::string_view line;
     for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
-        if (line.empty()) {
+        if (codeIsSurelyEmpty(line)) {
             continue;
         }
         if (auto failure = interpretLine(line, kind, model, scratch)) {
