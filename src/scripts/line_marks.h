@@ -1,7 +1,7 @@
 #pragma once
 
 // The ";" that ends a setting's value and the "=" that starts it, found in a
-// line's code eight bytes at a time.
+// line's code eight bytes at a time; the search for a Membership's group.
 
 #include <bit>
 #include <cstddef>
@@ -88,6 +88,35 @@ inline ValueMarks valueMarks(std::string_view text, std::size_t from) {
              word::exactZeroBytes(w ^ kEquals) & keep);
     }
     return marks;
+}
+
+// Whether text holds capitals (ASCII capital letters only, at least one) in
+// any letter case: what StrContains with letter case ignored tells for such
+// a part. A byte equals a capital in either case exactly when it equals it
+// with bit 0x20 cleared.
+inline bool holdsCapitalsInAnyCase(std::string_view text, std::string_view capitals) {
+    if (capitals.empty() || capitals.size() > text.size()) {
+        return false;
+    }
+    constexpr std::uint64_t kLowerBits = word::broadcast(0x20);
+    const std::size_t last = text.size() - capitals.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        if ((text[i] & ~0x20) != capitals[0]) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k + 8 <= capitals.size() && (word::load8(text.data() + i + k) & ~kLowerBits) ==
+                                               word::load8(capitals.data() + k)) {
+            k += 8;
+        }
+        while (k < capitals.size() && (text[i + k] & ~0x20) == capitals[k]) {
+            ++k;
+        }
+        if (k == capitals.size()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace tg

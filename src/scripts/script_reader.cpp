@@ -385,11 +385,8 @@ struct AcceptedLine {
 
 // A value that needs a number or a flag must follow a "=": without one the
 // value text would be everything before the ";".
-Failure needsEquals(const AcceptedLine& line) {
-    if (!line.hasEquals) {
-        return std::string("no \"=\" before the \";\".");
-    }
-    return std::nullopt;
+[[gnu::cold]] Failure noEquals() {
+    return std::string("no \"=\" before the \";\".");
 }
 
 Failure storeAddCommodity(const AcceptedLine& line, BusinessRecord& business) {
@@ -429,8 +426,8 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     const std::size_t start = open == std::string_view::npos ? 0 : open + 1;
     const std::string_view considered = line.text.substr(start, line.valueText.size());
     for (std::string_view group : {"MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING"}) {
-        if (StrContains(considered, group, kCompareIgnoreCase)) {
-            commodity.membership = std::string(group);
+        if (holdsCapitalsInAnyCase(considered, group)) {
+            commodity.membership.assign(group);
             return;
         }
     }
@@ -445,8 +442,8 @@ Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
         line.keyIndex != kOwnableKey) {
         return std::nullopt;
     }
-    if (auto failure = needsEquals(line)) {
-        return failure;
+    if (!line.hasEquals) {
+        return noEquals();
     }
     if (line.keyIndex == kValueKey) {
         return toInt16(line.valueText, block.value);
@@ -462,14 +459,14 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
         return storeAddCommodity(line, business);
     }
     if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toDouble(line.valueText, business.*(field->field));
     }
     if (const auto* field = findField<kBusinessIntegers>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toInt16(line.valueText, business.*(field->field));
     }
@@ -478,20 +475,20 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
 
 Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     if (const auto* field = findField<kTweaksDoubles>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toDouble(line.valueText, tweaks.*(field->field));
     }
     if (const auto* field = findField<kTweaksIntegers>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toInt32(line.valueText, tweaks.*(field->field));
     }
     if (const auto* field = findField<kTweaksFlags>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toFlag(line.valueText, tweaks.*(field->field));
     }
@@ -506,8 +503,8 @@ Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
     if (line.keyIndex != kValueKey && line.keyIndex != kMarkupKey) {
         return std::nullopt;
     }
-    if (auto failure = needsEquals(line)) {
-        return failure;
+    if (!line.hasEquals) {
+        return noEquals();
     }
     return toDouble(line.valueText,
                     line.keyIndex == kValueKey ? commodity.value : commodity.markup);
@@ -573,6 +570,8 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
         case kReadCommodities:
             code = model.Commodities[index].code;
             break;
+        case kReadTweaks:
+            return true;  // the tweaks have no code table: Match_CodeLine takes every line
         default:
             return Match_CodeLine(model, text, slot, key, kind);
     }

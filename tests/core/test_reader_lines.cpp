@@ -106,6 +106,43 @@ TEST(ReaderLines, ExactZeroBytesMarksEveryZeroByteAndNothingElse) {
     }
 }
 
+TEST(ReaderLines, CapitalsFoundInAnyCaseAsTheCaseBlindContainsFindsThem) {
+    static constexpr std::string_view kGroups[] = {"MAINSHOPPING", "ENTERTAINMENTSHOPPING",
+                                                   "STAYOVERSHOPPING", "M"};
+    // Bytes that differ from a letter only in bit 0x20 or the high bit.
+    static constexpr std::string_view kOdd[] = {
+        "@", "`", "[", "{", "\xcd", "\xed", "\x8d", "(", ")", ";", " ", std::string_view("\0", 1)};
+    int found = 0;
+    for (unsigned seed = 1; seed <= 20000; ++seed) {
+        Random random(seed);
+        std::string text;
+        for (int part = random.pick(0, 4); part > 0; --part) {
+            std::string piece(random.any(kGroups));
+            // Cut at either end now and then.
+            const auto size = static_cast<int>(piece.size());
+            const int from = random.pick(0, 3) == 0 ? random.pick(0, size) : 0;
+            const int to = random.pick(0, 3) == 0 ? random.pick(from, size) : size;
+            piece =
+                piece.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+            for (char& c : piece) {
+                if (random.pick(0, 3) == 0) {
+                    c = asciiLower(c);
+                } else if (random.pick(0, 30) == 0) {
+                    c = static_cast<char>(c ^ (random.pick(0, 1) == 0 ? 0x80 : 0x01));
+                }
+            }
+            text += piece;
+            text += random.any(kOdd);
+        }
+        const std::string_view group = random.any(kGroups);
+        const bool want = StrContains(text, group, kCompareIgnoreCase);
+        ASSERT_EQ(holdsCapitalsInAnyCase(text, group), want) << text << " / " << group;
+        found += want ? 1 : 0;
+    }
+    EXPECT_GT(found, 3000);
+    EXPECT_LT(found, 17000);
+}
+
 // ---------------------------------------------------------------------------
 // Whole scripts read by the reader and by a plain reading.
 
