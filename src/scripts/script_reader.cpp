@@ -159,7 +159,7 @@ using Failure = std::optional<std::string>;
 // The digits form an integer that a double holds exactly, and so does the
 // power of ten to divide by; one division then rounds exactly as reading the
 // whole text would. Anything else is left to scanNumber.
-bool plainDecimal(std::string_view text, double& out) {
+[[gnu::always_inline]] inline bool plainDecimal(std::string_view text, double& out) {
     static constexpr std::array<double, 16> kPowersOfTen = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = text.data();
@@ -213,7 +213,7 @@ Failure toDouble(std::string_view valueText, double& out) {
 // "-3", "007"): read as an integer directly. Its double would be exact and
 // already whole, so rounding it would change nothing; the range test is the
 // same.
-bool plainInteger(std::string_view text, std::int32_t& out) {
+[[gnu::always_inline]] inline bool plainInteger(std::string_view text, std::int32_t& out) {
     std::size_t pos = 0;
     bool negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
@@ -275,6 +275,12 @@ Failure toInt32(std::string_view valueText, std::int32_t& out) {
 // "true" or "false" in any letter case, or a number: 0 is false, any other
 // number true.
 Failure toFlag(std::string_view valueText, bool& out) {
+    // The words as scripts nearly always write them, before the case-blind
+    // tests.
+    if (valueText == "true" || valueText == "false") {
+        out = valueText.size() == 4;
+        return std::nullopt;
+    }
     if (equalsIgnoreCase(valueText, "true")) {
         out = true;
         return std::nullopt;
@@ -668,11 +674,29 @@ private:
 // would have come to nothing in interpretLine (its code empty); other lines
 // with empty code are left to interpretLine.
 bool codeIsSurelyEmpty(std::string_view line) {
+    // Most lines start with a letter: past "-", above the blanks.
+    if (!line.empty() && static_cast<unsigned char>(line[0]) > '-') {
+        return false;
+    }
     std::size_t i = 0;
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
         ++i;
     }
     return i == line.size() || (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '-');
+}
+
+// word::sameBytes for the n bytes of a key: from four to seven bytes as two
+// four-byte words that overlap rather than byte by byte.
+bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
+    if (n >= 4 && n < 8) {
+        auto load4 = [](const char* p) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        return load4(a) == load4(key) && load4(a + n - 4) == load4(key + n - 4);
+    }
+    return word::sameBytes(a, key, n);
 }
 
 // Interpret line: finds the line's key and record, takes the value text and
@@ -726,7 +750,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
     if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
-        word::sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
+        sameKeyBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
