@@ -548,6 +548,14 @@ int slotAndPlaceOfLine(const IdentifierIndex* identifiers, int kind, std::string
     return kind == kReadTweaks ? tweaksSlotOf(text) : -1;
 }
 
+// What a slot's code is, found once for each slot when a script's reading
+// starts.
+enum class CodeShape : std::uint8_t {
+    kEmpty,
+    kIdentifier,  // the slot's identifier in any letter case
+    kOther,
+};
+
 // Match_CodeLine (the slot's code, then the key, both in any letter case) for
 // the three kinds with code tables: the code's first position must come
 // before the key's. The key's position (counted from 1) is kept in
@@ -556,32 +564,25 @@ int slotAndPlaceOfLine(const IdentifierIndex* identifiers, int kind, std::string
 // taken as that position, already known.
 //
 // identifierAt is where the slot lookup saw the slot's identifier (npos when
-// it does not know); codeIsIdentifier tells whether the slot's code is that
-// identifier in any letter case. When it is,
+// it does not know); shape tells whether the slot's code is empty, that
+// identifier in any letter case, or another text. When it is the identifier,
 // the code first occurs there or earlier, so a key first found after it
 // needs no search for the code. Otherwise the code is looked for only where
 // it could start before the key.
 bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t identifierAt, bool codeIsIdentifier,
+                    std::string_view key, int kind, std::size_t identifierAt, CodeShape shape,
                     std::size_t& keyAnyCase) {
-    const auto index = static_cast<std::size_t>(slot);
-    std::string_view code;
     switch (kind) {
         case kReadBlocks:
-            code = model.Blocks[index].code;
-            break;
         case kReadBusinesses:
-            code = model.Businesses[index].code;
-            break;
         case kReadCommodities:
-            code = model.Commodities[index].code;
             break;
         case kReadTweaks:
             return true;  // the tweaks have no code table: Match_CodeLine takes every line
         default:
             return Match_CodeLine(model, text, slot, key, kind);
     }
-    if (code.empty()) {
+    if (shape == CodeShape::kEmpty) {
         return false;
     }
     if (keyAnyCase == 0) {
@@ -590,9 +591,16 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     if (keyAnyCase == 0) {
         return false;
     }
-    if (codeIsIdentifier && identifierAt != std::string_view::npos &&
+    if (shape == CodeShape::kIdentifier && identifierAt != std::string_view::npos &&
         identifierAt + 1 < keyAnyCase) {
         return true;
+    }
+    const auto index = static_cast<std::size_t>(slot);
+    const std::string_view code = kind == kReadBlocks       ? model.Blocks[index].code
+                                  : kind == kReadBusinesses ? model.Businesses[index].code
+                                                            : model.Commodities[index].code;
+    if (code.empty()) {
+        return false;
     }
     // An occurrence starting before the key ends at most code.size() - 1
     // bytes after the key's first byte.
@@ -630,37 +638,40 @@ std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std:
 // script's kind.
 struct LineScratch {
     LineScratch(int kind, const SettingsModel& model)
-        : identifiers(identifierIndexOf(kind)), codeIsIdentifier(codesAsIdentifiers(kind, model)) {}
+        : identifiers(identifierIndexOf(kind)), codeShapes(codeShapesOf(kind, model)) {}
 
     std::vector<char> text;
     const LetterKeySet& keys = settingKeySet();
     const IdentifierIndex* identifiers;
-    // By slot: whether the slot's code is its identifier in any letter case
-    // (the codes do not change while a script is read).
-    std::vector<bool> codeIsIdentifier;
+    // By slot, the shape of the slot's code (the codes do not change while a
+    // script is read); empty for a kind without code tables.
+    std::vector<CodeShape> codeShapes;
 
 private:
     template <std::size_t N>
-    static std::vector<bool> codesAsIdentifiers(const std::array<std::string_view, N>& identifiers,
-                                                auto codeOf) {
-        std::vector<bool> same(N);
+    static std::vector<CodeShape> codeShapesOf(const std::array<std::string_view, N>& identifiers,
+                                               auto codeOf) {
+        std::vector<CodeShape> shapes(N);
         for (std::size_t i = 0; i < N; ++i) {
-            same[i] = equalsIgnoreCase(codeOf(i), identifiers[i]);
+            const std::string_view code = codeOf(i);
+            shapes[i] = code.empty()                             ? CodeShape::kEmpty
+                        : equalsIgnoreCase(code, identifiers[i]) ? CodeShape::kIdentifier
+                                                                 : CodeShape::kOther;
         }
-        return same;
+        return shapes;
     }
-    static std::vector<bool> codesAsIdentifiers(int kind, const SettingsModel& model) {
+    static std::vector<CodeShape> codeShapesOf(int kind, const SettingsModel& model) {
         switch (kind) {
             case kReadBlocks:
-                return codesAsIdentifiers(kBlockIdentifiers, [&](std::size_t i) {
+                return codeShapesOf(kBlockIdentifiers, [&](std::size_t i) {
                     return std::string_view(model.Blocks[i].code);
                 });
             case kReadBusinesses:
-                return codesAsIdentifiers(kBusinessIdentifiers, [&](std::size_t i) {
+                return codeShapesOf(kBusinessIdentifiers, [&](std::size_t i) {
                     return std::string_view(model.Businesses[i].code);
                 });
             case kReadCommodities:
-                return codesAsIdentifiers(kCommodityIdentifiers, [&](std::size_t i) {
+                return codeShapesOf(kCommodityIdentifiers, [&](std::size_t i) {
                     return std::string_view(model.Commodities[i].code);
                 });
             default:
@@ -735,11 +746,10 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     if (((hits.placed >> keyIndex) & 1U) != 0) {
         anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
-    const bool codeIsIdentifier =
-        static_cast<std::size_t>(slot) < scratch.codeIsIdentifier.size() &&
-        scratch.codeIsIdentifier[static_cast<std::size_t>(slot)];
-    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, codeIsIdentifier,
-                        anyCase)) {
+    const auto slotIndex = static_cast<std::size_t>(slot);
+    const CodeShape shape =
+        slotIndex < scratch.codeShapes.size() ? scratch.codeShapes[slotIndex] : CodeShape::kOther;
+    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, shape, anyCase)) {
         return std::nullopt;
     }
     line.text = text;

@@ -468,6 +468,10 @@ TEST(ReaderLines, BusinessScriptsReadAsThePlainWayReadsThem) {
             code = lowered(code);
         } else if (i % 11 == 5) {
             code = "OTHER";
+        } else if (i % 13 == 7) {
+            code.clear();  // a row the code table left empty
+        } else if (i % 17 == 2) {
+            code = kBusinessIdentifiers[(i + 1) % kBusinessCount];  // another slot's
         }
         tables.Businesses[i].code = code;
     }
