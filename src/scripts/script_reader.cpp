@@ -194,10 +194,8 @@ using Failure = std::optional<std::string>;
     return true;
 }
 
-Failure toDouble(std::string_view valueText, double& out) {
-    if (plainDecimal(valueText, out)) {
-        return std::nullopt;
-    }
+// toDouble for a value that is not a plain decimal.
+[[gnu::noinline]] Failure toDoubleScanned(std::string_view valueText, double& out) {
     const NumberScan scan = scanNumber(valueText);
     if (scan.length == 0 || scan.length != valueText.size()) {
         return notANumber(valueText);
@@ -207,6 +205,14 @@ Failure toDouble(std::string_view valueText, double& out) {
     }
     out = scan.value;
     return std::nullopt;
+}
+
+// A plain decimal read where the value is stored, any other value by a call.
+[[gnu::always_inline]] inline Failure toDouble(std::string_view valueText, double& out) {
+    if (plainDecimal(valueText, out)) {
+        return std::nullopt;
+    }
+    return toDoubleScanned(valueText, out);
 }
 
 // A plain integer of at most nine digits with an optional sign ("120",
@@ -433,7 +439,9 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     const std::string_view considered = line.text.substr(start, line.valueText.size());
     for (std::string_view group : {"MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING"}) {
         if (holdsCapitalsInAnyCase(considered, group)) {
-            commodity.membership.assign(group);
+            if (commodity.membership != group) {
+                commodity.membership.assign(group);
+            }
             return;
         }
     }
