@@ -14,6 +14,7 @@
 #include "scripts/code_tables.h"
 #include "scripts/identifier_index.h"
 #include "scripts/letter_keys.h"
+#include "scripts/line_marks.h"
 #include "scripts/numbers.h"
 #include "scripts/pattern_set.h"
 #include "scripts/script_files.h"
@@ -68,6 +69,22 @@ constexpr std::size_t kCityBusinessesOwnableKey = 28;
 static_assert(kSettingKeys[kOwnableKey] == "ownable");
 static_assert(kSettingKeys[kCityBusinessesOwnableKey] == "citybusinessesownable");
 
+// Index of a key in kSettingKeys.
+constexpr std::size_t settingKey(std::string_view key) {
+    std::size_t k = 0;
+    while (kSettingKeys[k] != key) {
+        ++k;
+    }
+    return k;
+}
+
+constexpr std::size_t kValueKey = settingKey("value");
+constexpr std::size_t kPrestigeKey = settingKey("prestige");
+constexpr std::size_t kBuildingRightsKey = settingKey("buildingrights");
+constexpr std::size_t kMarkupKey = settingKey("markup");
+constexpr std::size_t kMembershipKey = settingKey("Membership");
+constexpr std::size_t kAddCommodityKey = settingKey("AddCommodity");
+
 // The keys, found whatever their letter case in the line as read.
 const LetterKeySet& settingKeySet() {
     static const LetterKeySet set(kSettingKeys);
@@ -76,8 +93,8 @@ const LetterKeySet& settingKeySet() {
 
 // The key of a line as an index into kSettingKeys, or -1; hits keeps what
 // the search learnt.
-int keyIndexOf(std::string_view line, LetterKeySet::Hits& hits) {
-    settingKeySet().occurring(line, hits);
+int keyIndexOf(const LetterKeySet& keys, std::string_view line, LetterKeySet::Hits& hits) {
+    keys.occurring(line, hits);
     std::uint64_t found = hits.found;
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
@@ -89,7 +106,7 @@ int keyIndexOf(std::string_view line, LetterKeySet::Hits& hits) {
 
 int keyIndexOf(std::string_view line) {
     LetterKeySet::Hits hits;
-    return keyIndexOf(line, hits);
+    return keyIndexOf(settingKeySet(), line, hits);
 }
 
 // ---------------------------------------------------------------------------
@@ -142,34 +159,34 @@ using Failure = std::optional<std::string>;
 // The digits form an integer that a double holds exactly, and so does the
 // power of ten to divide by; one division then rounds exactly as reading the
 // whole text would. Anything else is left to scanNumber.
-bool plainDecimal(std::string_view text, double& out) {
+[[gnu::always_inline]] inline bool plainDecimal(std::string_view text, double& out) {
     static constexpr std::array<double, 16> kPowersOfTen = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t pos = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
+    // The digits before the point, then those after it. digits may wrap
+    // around on a long run; such a text has too many digits and is refused.
     std::uint64_t digits = 0;
-    std::size_t count = 0;
-    std::size_t decimals = 0;
-    bool point = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c >= '0' && c <= '9') {
-            if (++count > 15) {
-                return false;
-            }
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
+    const char* const whole = p;
+    for (unsigned d = 0; p != end && (d = static_cast<unsigned char>(*p - '0')) <= 9; ++p) {
+        digits = digits * 10 + d;
     }
-    if (count == 0) {
+    std::size_t count = static_cast<std::size_t>(p - whole);
+    std::size_t decimals = 0;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        for (unsigned d = 0; p != end && (d = static_cast<unsigned char>(*p - '0')) <= 9; ++p) {
+            digits = digits * 10 + d;
+        }
+        decimals = static_cast<std::size_t>(p - fraction);
+        count += decimals;
+    }
+    if (p != end || count == 0 || count > 15) {
         return false;
     }
     const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
@@ -177,10 +194,8 @@ bool plainDecimal(std::string_view text, double& out) {
     return true;
 }
 
-Failure toDouble(std::string_view valueText, double& out) {
-    if (plainDecimal(valueText, out)) {
-        return std::nullopt;
-    }
+// toDouble for a value that is not a plain decimal.
+[[gnu::noinline]] Failure toDoubleScanned(std::string_view valueText, double& out) {
     const NumberScan scan = scanNumber(valueText);
     if (scan.length == 0 || scan.length != valueText.size()) {
         return notANumber(valueText);
@@ -192,11 +207,19 @@ Failure toDouble(std::string_view valueText, double& out) {
     return std::nullopt;
 }
 
+// A plain decimal read where the value is stored, any other value by a call.
+[[gnu::always_inline]] inline Failure toDouble(std::string_view valueText, double& out) {
+    if (plainDecimal(valueText, out)) {
+        return std::nullopt;
+    }
+    return toDoubleScanned(valueText, out);
+}
+
 // A plain integer of at most nine digits with an optional sign ("120",
 // "-3", "007"): read as an integer directly. Its double would be exact and
 // already whole, so rounding it would change nothing; the range test is the
 // same.
-bool plainInteger(std::string_view text, std::int32_t& out) {
+[[gnu::always_inline]] inline bool plainInteger(std::string_view text, std::int32_t& out) {
     std::size_t pos = 0;
     bool negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
@@ -258,6 +281,12 @@ Failure toInt32(std::string_view valueText, std::int32_t& out) {
 // "true" or "false" in any letter case, or a number: 0 is false, any other
 // number true.
 Failure toFlag(std::string_view valueText, bool& out) {
+    // The words as scripts nearly always write them, before the case-blind
+    // tests.
+    if (valueText == "true" || valueText == "false") {
+        out = valueText.size() == 4;
+        return std::nullopt;
+    }
     if (equalsIgnoreCase(valueText, "true")) {
         out = true;
         return std::nullopt;
@@ -368,11 +397,8 @@ struct AcceptedLine {
 
 // A value that needs a number or a flag must follow a "=": without one the
 // value text would be everything before the ";".
-Failure needsEquals(const AcceptedLine& line) {
-    if (!line.hasEquals) {
-        return std::string("no \"=\" before the \";\".");
-    }
-    return std::nullopt;
+[[gnu::cold]] Failure noEquals() {
+    return std::string("no \"=\" before the \";\".");
 }
 
 Failure storeAddCommodity(const AcceptedLine& line, BusinessRecord& business) {
@@ -412,46 +438,49 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     const std::size_t start = open == std::string_view::npos ? 0 : open + 1;
     const std::string_view considered = line.text.substr(start, line.valueText.size());
     for (std::string_view group : {"MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING"}) {
-        if (StrContains(considered, group, kCompareIgnoreCase)) {
-            commodity.membership = std::string(group);
+        if (holdsCapitalsInAnyCase(considered, group)) {
+            if (commodity.membership != group) {
+                commodity.membership.assign(group);
+            }
             return;
         }
     }
 }
 
 Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
-    if (line.key == "buildingrights") {
+    if (line.keyIndex == kBuildingRightsKey) {
         block.buildingrights = line.valueText == "2";
         return std::nullopt;
     }
-    if (line.key != "value" && line.key != "prestige" && line.key != "ownable") {
+    if (line.keyIndex != kValueKey && line.keyIndex != kPrestigeKey &&
+        line.keyIndex != kOwnableKey) {
         return std::nullopt;
     }
-    if (auto failure = needsEquals(line)) {
-        return failure;
+    if (!line.hasEquals) {
+        return noEquals();
     }
-    if (line.key == "value") {
+    if (line.keyIndex == kValueKey) {
         return toInt16(line.valueText, block.value);
     }
-    if (line.key == "prestige") {
+    if (line.keyIndex == kPrestigeKey) {
         return toDouble(line.valueText, block.prestige);
     }
     return toFlag(line.valueText, block.ownable);
 }
 
 Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
-    if (line.key == "AddCommodity") {
+    if (line.keyIndex == kAddCommodityKey) {
         return storeAddCommodity(line, business);
     }
     if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toDouble(line.valueText, business.*(field->field));
     }
     if (const auto* field = findField<kBusinessIntegers>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toInt16(line.valueText, business.*(field->field));
     }
@@ -460,20 +489,20 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
 
 Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     if (const auto* field = findField<kTweaksDoubles>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toDouble(line.valueText, tweaks.*(field->field));
     }
     if (const auto* field = findField<kTweaksIntegers>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toInt32(line.valueText, tweaks.*(field->field));
     }
     if (const auto* field = findField<kTweaksFlags>(line.keyIndex)) {
-        if (auto failure = needsEquals(line)) {
-            return failure;
+        if (!line.hasEquals) {
+            return noEquals();
         }
         return toFlag(line.valueText, tweaks.*(field->field));
     }
@@ -481,42 +510,59 @@ Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
 }
 
 Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
-    if (line.key == "Membership") {
+    if (line.keyIndex == kMembershipKey) {
         storeMembership(line, commodity);
         return std::nullopt;
     }
-    if (line.key != "value" && line.key != "markup") {
+    if (line.keyIndex != kValueKey && line.keyIndex != kMarkupKey) {
         return std::nullopt;
     }
-    if (auto failure = needsEquals(line)) {
-        return failure;
+    if (!line.hasEquals) {
+        return noEquals();
     }
-    return toDouble(line.valueText, line.key == "value" ? commodity.value : commodity.markup);
+    return toDouble(line.valueText,
+                    line.keyIndex == kValueKey ? commodity.value : commodity.markup);
 }
 
-// slotOfLine, and where the slot's identifier was seen (see
-// IdentifierIndex::firstSlotIn); npos for the tweaks.
-int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
+// The slot lookup of a kind with an identifier table, or nullptr.
+const IdentifierIndex* identifierIndexOf(int kind) {
     static const IdentifierIndex blocks(kBlockIdentifiers);
     static const IdentifierIndex businesses(kBusinessIdentifiers);
     static const IdentifierIndex commodities(kCommodityIdentifiers);
     static_assert(kBlockCount <= PatternSet::kMaxPatterns &&
                   kBusinessCount <= PatternSet::kMaxPatterns &&
                   kCommodityCount <= PatternSet::kMaxPatterns);
-    at = std::string_view::npos;
     switch (kind) {
         case kReadBlocks:
-            return blocks.firstSlotIn(text, at);
+            return &blocks;
         case kReadBusinesses:
-            return businesses.firstSlotIn(text, at);
+            return &businesses;
         case kReadCommodities:
-            return commodities.firstSlotIn(text, at);
-        case kReadTweaks:
-            return tweaksSlotOf(text);
+            return &commodities;
         default:
-            return -1;
+            return nullptr;
     }
 }
+
+// slotOfLine, with the kind's slot lookup (identifierIndexOf(kind)) already
+// at hand, and where the slot's identifier was seen (see
+// IdentifierIndex::firstSlotIn); npos for the tweaks.
+int slotAndPlaceOfLine(const IdentifierIndex* identifiers, int kind, std::string_view text,
+                       std::size_t& at) {
+    at = std::string_view::npos;
+    if (identifiers != nullptr) {
+        return identifiers->firstSlotIn(text, at);
+    }
+    return kind == kReadTweaks ? tweaksSlotOf(text) : -1;
+}
+
+// What a slot's code is, found once for each slot when a script's reading
+// starts.
+enum class CodeShape : std::uint8_t {
+    kEmpty,
+    kIdentifier,  // the slot's identifier in any letter case
+    kOther,
+};
 
 // Match_CodeLine (the slot's code, then the key, both in any letter case) for
 // the three kinds with code tables: the code's first position must come
@@ -526,33 +572,25 @@ int slotAndPlaceOfLine(int kind, std::string_view text, std::size_t& at) {
 // taken as that position, already known.
 //
 // identifierAt is where the slot lookup saw the slot's identifier (npos when
-// it does not know). When the code is that identifier in any letter case,
+// it does not know); shape tells whether the slot's code is empty, that
+// identifier in any letter case, or another text. When it is the identifier,
 // the code first occurs there or earlier, so a key first found after it
 // needs no search for the code. Otherwise the code is looked for only where
 // it could start before the key.
 bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t identifierAt,
+                    std::string_view key, int kind, std::size_t identifierAt, CodeShape shape,
                     std::size_t& keyAnyCase) {
-    const auto index = static_cast<std::size_t>(slot);
-    std::string_view code;
-    std::string_view identifier;
     switch (kind) {
         case kReadBlocks:
-            code = model.Blocks[index].code;
-            identifier = kBlockIdentifiers[index];
-            break;
         case kReadBusinesses:
-            code = model.Businesses[index].code;
-            identifier = kBusinessIdentifiers[index];
-            break;
         case kReadCommodities:
-            code = model.Commodities[index].code;
-            identifier = kCommodityIdentifiers[index];
             break;
+        case kReadTweaks:
+            return true;  // the tweaks have no code table: Match_CodeLine takes every line
         default:
             return Match_CodeLine(model, text, slot, key, kind);
     }
-    if (code.empty()) {
+    if (shape == CodeShape::kEmpty) {
         return false;
     }
     if (keyAnyCase == 0) {
@@ -561,11 +599,16 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     if (keyAnyCase == 0) {
         return false;
     }
-    if (identifierAt != std::string_view::npos && identifierAt + 1 < keyAnyCase &&
-        ((code.size() == identifier.size() &&
-          word::sameBytes(code.data(), identifier.data(), code.size())) ||
-         equalsIgnoreCase(code, identifier))) {
+    if (shape == CodeShape::kIdentifier && identifierAt != std::string_view::npos &&
+        identifierAt + 1 < keyAnyCase) {
         return true;
+    }
+    const auto index = static_cast<std::size_t>(slot);
+    const std::string_view code = kind == kReadBlocks       ? model.Blocks[index].code
+                                  : kind == kReadBusinesses ? model.Businesses[index].code
+                                                            : model.Commodities[index].code;
+    if (code.empty()) {
+        return false;
     }
     // An occurrence starting before the key ends at most code.size() - 1
     // bytes after the key's first byte.
@@ -574,11 +617,106 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     return codeAt != 0 && codeAt < keyAnyCase;
 }
 
-// Buffers kept from line to line of one script, so reading a line does not
-// allocate.
+// Where a key first occurs in a line's code (counted from 1), from where it
+// first occurs in the line as read (at, letter case ignored), or 0 when that
+// does not tell. It does when the code's first bytes are the line's bytes
+// from its first non-blank on, as far as the key's end: each byte of the code
+// up to there is then the line's byte at the same distance (the code holds no
+// blank and ends where a comment starts), so an earlier occurrence in the
+// code would have been an earlier one in the line. unchanged (where the
+// first blank stands) settles most lines without comparing.
+std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std::size_t unchanged,
+                           std::size_t at, std::size_t keySize) {
+    if (at + keySize <= unchanged) {
+        return at + 1;
+    }
+    std::size_t lead = 0;
+    while (lead < at && (rawLine[lead] == ' ' || rawLine[lead] == '\t')) {
+        ++lead;
+    }
+    const std::size_t span = at - lead + keySize;
+    if (span <= text.size() && word::sameBytes(text.data(), rawLine.data() + lead, span)) {
+        return at - lead + 1;
+    }
+    return 0;
+}
+
+// What reading a line needs, set up once for a script: buffers kept from
+// line to line, so reading a line does not allocate, and the searches of the
+// script's kind.
 struct LineScratch {
+    LineScratch(int kind, const SettingsModel& model)
+        : identifiers(identifierIndexOf(kind)), codeShapes(codeShapesOf(kind, model)) {}
+
     std::vector<char> text;
+    const LetterKeySet& keys = settingKeySet();
+    const IdentifierIndex* identifiers;
+    // By slot, the shape of the slot's code (the codes do not change while a
+    // script is read); empty for a kind without code tables.
+    std::vector<CodeShape> codeShapes;
+
+private:
+    template <std::size_t N>
+    static std::vector<CodeShape> codeShapesOf(const std::array<std::string_view, N>& identifiers,
+                                               auto codeOf) {
+        std::vector<CodeShape> shapes(N);
+        for (std::size_t i = 0; i < N; ++i) {
+            const std::string_view code = codeOf(i);
+            shapes[i] = code.empty()                             ? CodeShape::kEmpty
+                        : equalsIgnoreCase(code, identifiers[i]) ? CodeShape::kIdentifier
+                                                                 : CodeShape::kOther;
+        }
+        return shapes;
+    }
+    static std::vector<CodeShape> codeShapesOf(int kind, const SettingsModel& model) {
+        switch (kind) {
+            case kReadBlocks:
+                return codeShapesOf(kBlockIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Blocks[i].code);
+                });
+            case kReadBusinesses:
+                return codeShapesOf(kBusinessIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Businesses[i].code);
+                });
+            case kReadCommodities:
+                return codeShapesOf(kCommodityIdentifiers, [&](std::size_t i) {
+                    return std::string_view(model.Commodities[i].code);
+                });
+            default:
+                return {};
+        }
+    }
 };
+
+// Whether a line has no code to read, told from its first bytes alone: it
+// holds nothing but blanks before its end or a "--". A line it passes over
+// would have come to nothing in interpretLine (its code empty); other lines
+// with empty code are left to interpretLine.
+bool codeIsSurelyEmpty(std::string_view line) {
+    // Most lines start with a letter: past "-", above the blanks.
+    if (!line.empty() && static_cast<unsigned char>(line[0]) > '-') {
+        return false;
+    }
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
+        ++i;
+    }
+    return i == line.size() || (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '-');
+}
+
+// word::sameBytes for the n bytes of a key: from four to seven bytes as two
+// four-byte words that overlap rather than byte by byte.
+bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
+    if (n >= 4 && n < 8) {
+        auto load4 = [](const char* p) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        return load4(a) == load4(key) && load4(a + n - 4) == load4(key + n - 4);
+    }
+    return word::sameBytes(a, key, n);
+}
 
 // Interpret line: finds the line's key and record, takes the value text and
 // stores it. A line that fails one of the tests is ignored; a line that is
@@ -595,12 +733,12 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return std::nullopt;
     }
     std::size_t identifierAt = std::string_view::npos;
-    const int slot = slotAndPlaceOfLine(kind, text, identifierAt);
+    const int slot = slotAndPlaceOfLine(scratch.identifiers, kind, text, identifierAt);
     if (slot < 0) {
         return std::nullopt;
     }
     LetterKeySet::Hits hits;
-    const int keyIndex = keyIndexOf(rawLine, hits);
+    const int keyIndex = keyIndexOf(scratch.keys, rawLine, hits);
     if (keyIndex < 0) {
         return std::nullopt;
     }
@@ -613,11 +751,13 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     // blank and before the comment), that is its first position in the code
     // too: an earlier one there would have been an earlier one in the line.
     std::size_t anyCase = 0;
-    if (((hits.placed >> keyIndex) & 1U) != 0 &&
-        hits.at[line.keyIndex] + line.key.size() <= unchanged) {
-        anyCase = hits.at[line.keyIndex] + 1;
+    if (((hits.placed >> keyIndex) & 1U) != 0) {
+        anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
-    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, anyCase)) {
+    const auto slotIndex = static_cast<std::size_t>(slot);
+    const CodeShape shape =
+        slotIndex < scratch.codeShapes.size() ? scratch.codeShapes[slotIndex] : CodeShape::kOther;
+    if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, shape, anyCase)) {
         return std::nullopt;
     }
     line.text = text;
@@ -628,7 +768,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
     if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
-        word::sameBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
+        sameKeyBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
@@ -642,17 +782,9 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     }
     // The first ";" after the key and the first "=" before it, in one walk
     // (the key itself holds neither).
-    std::size_t semi = std::string_view::npos;
-    std::size_t equals = std::string_view::npos;
-    for (std::size_t i = line.keyPos + line.key.size(); i < text.size(); ++i) {
-        if (text[i] == ';') {
-            semi = i;
-            break;
-        }
-        if (text[i] == '=' && equals == std::string_view::npos) {
-            equals = i;
-        }
-    }
+    const ValueMarks marks = valueMarks(text, line.keyPos + line.key.size());
+    const std::size_t semi = marks.semi;
+    const std::size_t equals = marks.equals;
     if (semi == std::string::npos) {
         return "no \";\" after the key \"" + std::string(line.key) + "\".";
     }
@@ -687,7 +819,7 @@ std::string_view keyOfLine(std::string_view line) {
 
 int slotOfLine(int kind, std::string_view text) {
     std::size_t at = 0;
-    return slotAndPlaceOfLine(kind, text, at);
+    return slotAndPlaceOfLine(identifierIndexOf(kind), kind, text, at);
 }
 
 namespace {
@@ -703,10 +835,10 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
         return error;
     }
     LineCursor lines(bytes);
-    LineScratch scratch;
+    LineScratch scratch(kind, model);
     std::string_view line;
     for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
-        if (line.empty()) {
+        if (codeIsSurelyEmpty(line)) {
             continue;
         }
         if (auto failure = interpretLine(line, kind, model, scratch)) {

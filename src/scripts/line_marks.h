@@ -1,0 +1,122 @@
+#pragma once
+
+// The ";" that ends a setting's value and the "=" that starts it, found in a
+// line's code eight bytes at a time; the search for a Membership's group.
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "scripts/word_ops.h"
+
+namespace tg {
+
+// Where the first ";" at or after from stands, and the first "=" between
+// from and that ";" (npos for either that is not there; with no ";" the
+// "=" is the first one to the end of the text).
+struct ValueMarks {
+    std::size_t semi = std::string_view::npos;
+    std::size_t equals = std::string_view::npos;
+};
+
+// The marks byte by byte.
+inline ValueMarks valueMarksPlain(std::string_view text, std::size_t from) {
+    ValueMarks marks;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == ';') {
+            marks.semi = i;
+            break;
+        }
+        if (text[i] == '=' && marks.equals == std::string_view::npos) {
+            marks.equals = i;
+        }
+    }
+    return marks;
+}
+
+namespace word {
+
+// The high bit of each byte of word that is zero, and no other bit. Unlike
+// zeroBytes it marks every byte exactly: the low seven bits are added to
+// 0x7F, which cannot carry out of the byte.
+inline constexpr std::uint64_t exactZeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLows = ~kHighs;
+    return ~(((word & kLows) + kLows) | word | kLows);
+}
+
+}  // namespace word
+
+// The marks eight bytes at a time; the last bytes are taken with the eight
+// that end the text (when it has eight), the ones already looked at masked
+// off.
+inline ValueMarks valueMarks(std::string_view text, std::size_t from) {
+    constexpr std::uint64_t kSemis = word::broadcast(';');
+    constexpr std::uint64_t kEquals = word::broadcast('=');
+    const std::size_t size = text.size();
+    if (size < 8) {
+        return valueMarksPlain(text, from);
+    }
+    ValueMarks marks;
+    // Takes the marked bytes of one word starting at base; true when the
+    // ";" was among them.
+    auto take = [&marks](std::size_t base, std::uint64_t semis, std::uint64_t equals) {
+        if (marks.equals == std::string_view::npos && equals != 0) {
+            const std::size_t at = base + static_cast<std::size_t>(std::countr_zero(equals)) / 8;
+            if (semis == 0 || at < base + static_cast<std::size_t>(std::countr_zero(semis)) / 8) {
+                marks.equals = at;
+            }
+        }
+        if (semis != 0) {
+            marks.semi = base + static_cast<std::size_t>(std::countr_zero(semis)) / 8;
+            return true;
+        }
+        return false;
+    };
+    std::size_t i = from;
+    for (; i + 8 <= size; i += 8) {
+        const std::uint64_t w = word::load8(text.data() + i);
+        if (take(i, word::exactZeroBytes(w ^ kSemis), word::exactZeroBytes(w ^ kEquals))) {
+            return marks;
+        }
+    }
+    if (i < size) {
+        const std::size_t base = size - 8;
+        const std::uint64_t keep = ~std::uint64_t{0} << (8 * (i - base));
+        const std::uint64_t w = word::load8(text.data() + base);
+        take(base, word::exactZeroBytes(w ^ kSemis) & keep,
+             word::exactZeroBytes(w ^ kEquals) & keep);
+    }
+    return marks;
+}
+
+// Whether text holds capitals (ASCII capital letters only, at least one) in
+// any letter case: what StrContains with letter case ignored tells for such
+// a part. A byte equals a capital in either case exactly when it equals it
+// with bit 0x20 cleared.
+inline bool holdsCapitalsInAnyCase(std::string_view text, std::string_view capitals) {
+    if (capitals.empty() || capitals.size() > text.size()) {
+        return false;
+    }
+    constexpr std::uint64_t kLowerBits = word::broadcast(0x20);
+    const std::size_t last = text.size() - capitals.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        if ((text[i] & ~0x20) != capitals[0]) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k + 8 <= capitals.size() && (word::load8(text.data() + i + k) & ~kLowerBits) ==
+                                               word::load8(capitals.data() + k)) {
+            k += 8;
+        }
+        while (k < capitals.size() && (text[i + k] & ~0x20) == capitals[k]) {
+            ++k;
+        }
+        if (k == capitals.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tg
