@@ -270,16 +270,30 @@ inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::u
         return;
     }
     const GramEntry& entry = gramEntries_[e];
-    // The end of the run of letters from s is known from the letters of
-    // the block unless the run reaches its last byte; bits past the text's
-    // end are clear, so a run that reaches it there ends with the text.
-    const std::uint64_t rest = ~letters >> local;
-    const bool runKnown = rest != 0 || text.size() - block <= 64;
-    const std::size_t runEnd =
-        rest != 0 ? s + static_cast<std::size_t>(std::countr_zero(rest)) : block + 64;
-    // A key can only stand at "at" where the letters from there reach its
-    // end (a key of letters only) or end just where its letters end: most
-    // keys named by the gram are ruled out by the run of letters alone.
+    // With every second position, a key can only stand at "at" where the
+    // letters from there reach its end (a key of letters only) or end just
+    // where its letters end: most keys named by the gram are ruled out by
+    // the run of letters alone. The end of the run from s is known from the
+    // letters of the block unless the run reaches its last byte; bits past
+    // the text's end are clear, so a run that reaches it there ends with
+    // the text. (With every fourth the grams name few keys that do not
+    // stand there, and comparing them costs less than the run.)
+    auto ruledOut = [&](const Key& key, std::size_t at) {
+        if constexpr (Step == 2) {
+            const std::uint64_t rest = ~letters >> local;
+            if (rest == 0 && text.size() - block > 64) {
+                return false;
+            }
+            const std::size_t runEnd =
+                rest != 0 ? s + static_cast<std::size_t>(std::countr_zero(rest)) : block + 64;
+            const std::size_t n = key.lowered.size();
+            return key.whole ? runEnd - at < n : runEnd - at != key.lead;
+        } else {
+            (void)key;
+            (void)at;
+            return false;
+        }
+    };
     auto tryOffset = [&](std::size_t d) {
         std::uint64_t candidates = entry.at[d] & ~hits.found;
         const std::size_t at = s - d;
@@ -287,11 +301,7 @@ inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::u
             const int i = std::countr_zero(candidates);
             candidates &= candidates - 1;
             const Key& key = keys_[static_cast<std::size_t>(i)];
-            const std::size_t n = key.lowered.size();
-            if (n > text.size() - at) {
-                continue;
-            }
-            if (runKnown && (key.whole ? runEnd - at < n : runEnd - at != key.lead)) {
+            if (key.lowered.size() > text.size() - at || ruledOut(key, at)) {
                 continue;
             }
             if (sameLetters(text, at, key)) {
