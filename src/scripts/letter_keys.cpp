@@ -113,6 +113,15 @@ LetterKeySet::LetterKeySet(std::span<const std::string_view> keys)
             gramEntries_[e].offsets |= 1U << d;
         }
     }
+    for (GramEntry& entry : gramEntries_) {
+        if (std::has_single_bit(entry.offsets)) {
+            const auto d = static_cast<std::size_t>(std::countr_zero(entry.offsets));
+            if (std::has_single_bit(entry.at[d])) {
+                entry.onlyKey = static_cast<std::uint8_t>(std::countr_zero(entry.at[d]));
+                entry.onlyOffset = static_cast<std::uint8_t>(d);
+            }
+        }
+    }
 }
 
 std::size_t LetterKeySet::slotOf(std::uint32_t gram) {
@@ -262,8 +271,9 @@ std::uint64_t LetterKeySet::letterBits(std::string_view text, std::size_t from) 
 }
 
 template <std::size_t Step>
-inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::uint64_t letters,
-                                std::size_t local, Hits& hits) const {
+[[gnu::always_inline]] inline void LetterKeySet::tryAt(std::string_view text, std::size_t block,
+                                                       std::uint64_t letters, std::size_t local,
+                                                       Hits& hits) const {
     const std::size_t s = block + local;
     const std::uint16_t e = gramSlots_[slotOf(gramAt(text.data() + s))];
     if (e == 0) {
@@ -311,6 +321,21 @@ inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::u
             }
         }
     };
+    if constexpr (Step == 4) {
+        // Mostly a gram names one key at one offset.
+        if (entry.onlyKey != GramEntry::kNone) {
+            const std::size_t i = entry.onlyKey;
+            const std::size_t at = s - entry.onlyOffset;
+            const Key& key = keys_[i];
+            if (s >= entry.onlyOffset && ((hits.found >> i) & 1U) == 0 &&
+                key.lowered.size() <= text.size() - at && sameLetters(text, at, key)) {
+                hits.found |= std::uint64_t{1} << i;
+                hits.placed |= std::uint64_t{1} << i;
+                hits.at[i] = at;
+            }
+            return;
+        }
+    }
     // The largest offset first: an occurrence further back is the first.
     for (unsigned offsets = entry.offsets; offsets != 0;) {
         const auto d = static_cast<std::size_t>(std::bit_width(offsets) - 1);
@@ -322,9 +347,11 @@ inline void LetterKeySet::tryAt(std::string_view text, std::size_t block, std::u
 }
 
 template <std::size_t Step>
-inline void LetterKeySet::tryPositions(std::string_view text, std::size_t block,
-                                       std::uint64_t letters, std::uint64_t positions,
-                                       Hits& hits) const {
+[[gnu::always_inline]] inline void LetterKeySet::tryPositions(std::string_view text,
+                                                              std::size_t block,
+                                                              std::uint64_t letters,
+                                                              std::uint64_t positions,
+                                                              Hits& hits) const {
     while (positions != 0) {
         const auto s = static_cast<std::size_t>(std::countr_zero(positions));
         positions &= positions - 1;
@@ -332,8 +359,9 @@ inline void LetterKeySet::tryPositions(std::string_view text, std::size_t block,
     }
 }
 
-inline void LetterKeySet::tryShort(std::string_view text, std::size_t block, const Marks& m,
-                                   std::uint64_t within, Hits& hits) const {
+[[gnu::always_inline]] inline void LetterKeySet::tryShort(std::string_view text, std::size_t block,
+                                                          const Marks& m, std::uint64_t within,
+                                                          Hits& hits) const {
     // Where the first two letters of a short key may stand, in order: the
     // first place where a key follows is its first occurrence.
     std::uint64_t places = m.first & (m.second >> 1) & within;

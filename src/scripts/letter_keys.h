@@ -79,6 +79,11 @@ private:
         // offsets set when there are any.
         std::array<std::uint64_t, kMaxStep> at{};
         unsigned offsets = 0;
+        // The key when the gram names just one, at just one offset (else
+        // kNone), and that offset.
+        static constexpr std::uint8_t kNone = 0xFF;
+        std::uint8_t onlyKey = kNone;
+        std::uint8_t onlyOffset = 0;
     };
 
     struct Key {
