@@ -19,11 +19,12 @@ namespace tg {
 // A key that starts with seven letters can only start inside a run of at
 // least seven letters, so only every fourth position inside such runs is
 // looked at, by the four letters there. The few keys that start with fewer
-// letters are looked for where their first two letters stand, found with
-// the letters 16 bytes at a time where the machine allows it. A list with
-// short keys of too many different first letters is searched at every
-// second position of the runs of five letters (all its keys must start with
-// five), and any other list with the PatternSet alone.
+// (but two or more) letters are looked for where their first two letters
+// stand, marked in the same pass, 16 bytes at a time where the machine
+// allows it, that finds the letters. A list whose short keys start with
+// more than two different first (or second) letters is searched at every
+// second position of the runs of five letters (all its keys must start
+// with five), and any other list with the PatternSet alone.
 class LetterKeySet {
 public:
     // Keys beyond PatternSet::kMaxPatterns are ignored; an empty key never
@@ -32,7 +33,8 @@ public:
 
     // What occurring() learnt: bit i of found is set when key i occurs.
     // Bit i of placed is set when the search also learnt where key i first
-    // occurs: at[i] (always, unless a key does not start with five letters).
+    // occurs: at[i] (always, unless the list is searched with the
+    // PatternSet).
     struct Hits {
         std::uint64_t found = 0;
         std::uint64_t placed = 0;
