@@ -38,6 +38,40 @@ __attribute__((always_inline)) inline std::size_t IdentifierIndex::entryOf(
     return e;
 }
 
+__attribute__((always_inline)) inline std::uint32_t IdentifierIndex::gramBitOf(
+    std::uint32_t gram) const {
+    // The high bits of a 64-bit product: every byte of the gram moves them.
+    return static_cast<std::uint32_t>((gram * std::uint64_t{0x9E3779B97F4A7C15}) >>
+                                      (64 - kGramBits));
+}
+
+// Whether a run that is no identifier whole may still hold one: whether an
+// identifier starts with the gram at some place in it and is short enough to
+// fit from there, yet shorter than the run. The gram is rolled on one byte at
+// a time.
+bool IdentifierIndex::mayHoldAnother(std::string_view run) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(run.data());
+    const std::uint32_t keep = (std::uint32_t{1} << (8 * gramLength_)) - 1;
+    std::uint32_t gram = 0;
+    for (std::size_t i = 0; i + 1 < gramLength_; ++i) {
+        gram = (gram << 8) | bytes[i];
+    }
+    // room: the longest identifier that could start at place i - gramLength_
+    // + 1, which is the run's length less that place, less one at place 0.
+    std::size_t room = run.size() - 1;
+    for (std::size_t i = gramLength_ - 1; i < run.size(); ++i) {
+        gram = ((gram << 8) | bytes[i]) & keep;
+        const std::size_t shortest = shortestFrom_[gramBitOf(gram)];
+        if (shortest != 0 && shortest <= room) {
+            return true;
+        }
+        if (i >= gramLength_) {
+            --room;
+        }
+    }
+    return false;
+}
+
 IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
     : set_(identifiers) {
     const std::size_t count = std::min(identifiers.size(), PatternSet::kMaxPatterns);
@@ -60,6 +94,20 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
         if (entries_[e].identifier.empty()) {  // a repeated identifier keeps its first entry
             entries_[e] = Entry{id, set_.occurring(id), static_cast<int>(i)};
         }
+    }
+    gramLength_ = std::min<std::size_t>(shortest_, 3);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view id = identifiers[i];
+        if (id.empty()) {
+            continue;
+        }
+        std::uint32_t gram = 0;
+        for (std::size_t k = 0; k < gramLength_; ++k) {
+            gram = (gram << 8) | static_cast<unsigned char>(id[k]);
+        }
+        std::uint8_t& shortest = shortestFrom_[gramBitOf(gram)];
+        const auto length = static_cast<std::uint8_t>(std::min<std::size_t>(id.size(), 255));
+        shortest = shortest == 0 ? length : std::min(shortest, length);
     }
     // The bytes of runs as ranges, for runBits.
     std::size_t ranges = 0;
@@ -152,6 +200,13 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
     return runBitsPlain(text);
 }
 
+// The identifiers occurring in a run that is no identifier whole; kept out
+// of line, away from the usual way through firstSlotIn.
+__attribute__((noinline)) std::uint64_t IdentifierIndex::occurringInOther(
+    std::string_view run) const {
+    return mayHoldAnother(run) ? set_.occurring(run) : 0;
+}
+
 // The identifiers occurring in a run; wholeSlot is the slot of the run
 // itself when it is an identifier whole, otherwise left alone.
 __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringInRun(
@@ -161,7 +216,7 @@ __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringIn
     }
     const Entry& entry = entries_[entryOf(run)];
     if (entry.identifier.empty()) {
-        return set_.occurring(run);
+        return occurringInOther(run);
     }
     wholeSlot = entry.slot;
     return entry.occurring;
