@@ -120,12 +120,12 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
         while (end + 1 < inRun_.size() && inRun_[end + 1]) {
             ++end;
         }
-        if (ranges == kMaxRanges) {
-            ranges = 0;  // too many: every byte is looked at alone
+        if (ranges == kMaxRanges || end - b == 255) {
+            ranges = 0;  // too many, or every byte: each byte is looked at alone
             break;
         }
         rangeShift_[ranges].bytes.fill(static_cast<std::uint8_t>(0x80 - b));
-        rangeLast_[ranges].bytes.fill(static_cast<std::uint8_t>((end - b) ^ 0x80));
+        rangeBelow_[ranges].bytes.fill(static_cast<std::uint8_t>(end - b - 127));
         ++ranges;
         b = end + 1;
     }
@@ -145,36 +145,47 @@ std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
 // runBits for texts of 16 bytes and more with the given number of ranges.
 // A byte b is in the range [first, first + width] when b - first, wrapping,
 // is at most width as an unsigned byte; with 128 taken off both sides (b +
-// 0x80 - first against width - 128) that is one signed compare. A byte is
-// outside every range when it lies above each; the ranges are held in
-// registers for the whole text.
+// 0x80 - first against width - 128) that is one signed compare, x < width -
+// 127. The ranges are held in registers for the whole text.
 template <std::size_t Ranges>
 __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::runBitsOfRanges(
     std::string_view text) const {
+    static_assert(Ranges >= 1 && Ranges <= kMaxRanges);
     const std::size_t n = std::min<std::size_t>(text.size(), 64);
-    __m128i shift[Ranges];
-    __m128i last[Ranges];
-    for (std::size_t r = 0; r < Ranges; ++r) {
-        shift[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeShift_[r].bytes.data()));
-        last[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeLast_[r].bytes.data()));
-    }
-    auto bitsAt = [&](std::size_t i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        __m128i outside = _mm_cmpgt_epi8(_mm_add_epi8(v, shift[0]), last[0]);
-        for (std::size_t r = 1; r < Ranges; ++r) {
-            outside = _mm_and_si128(outside, _mm_cmpgt_epi8(_mm_add_epi8(v, shift[r]), last[r]));
+    auto load = [](const Bytes16& b) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(b.bytes.data()));
+    };
+    // Unused ranges repeat the first, which changes nothing.
+    const __m128i shift0 = load(rangeShift_[0]);
+    const __m128i below0 = load(rangeBelow_[0]);
+    const __m128i shift1 = load(rangeShift_[Ranges > 1 ? 1 : 0]);
+    const __m128i below1 = load(rangeBelow_[Ranges > 1 ? 1 : 0]);
+    const __m128i shift2 = load(rangeShift_[Ranges > 2 ? 2 : 0]);
+    const __m128i below2 = load(rangeBelow_[Ranges > 2 ? 2 : 0]);
+    const __m128i shift3 = load(rangeShift_[Ranges > 3 ? 3 : 0]);
+    const __m128i below3 = load(rangeBelow_[Ranges > 3 ? 3 : 0]);
+    auto bitsAt = [=](const char* at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        __m128i inside = _mm_cmplt_epi8(_mm_add_epi8(v, shift0), below0);
+        if constexpr (Ranges > 1) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift1), below1));
         }
-        return std::uint64_t{~static_cast<std::uint32_t>(_mm_movemask_epi8(outside)) & 0xFFFFU}
-               << i;
+        if constexpr (Ranges > 2) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift2), below2));
+        }
+        if constexpr (Ranges > 3) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift3), below3));
+        }
+        return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(inside))};
     };
     std::uint64_t bits = 0;
     std::size_t i = 0;
     for (; i + 16 <= n; i += 16) {
-        bits |= bitsAt(i);
+        bits |= bitsAt(text.data() + i) << i;
     }
     // The last bytes with the 16 that end there, some classified twice.
     if (i < n) {
-        bits |= bitsAt(n - 16);
+        bits |= bitsAt(text.data() + n - 16) << (n - 16);
     }
     return bits;
 }
@@ -246,8 +257,15 @@ int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
 #endif
                                                   runBits(text);
         // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
+        // The first three bytes without a loop (the game's tables start at
+        // three).
         std::uint64_t longEnough = inRun;
-        for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {
+        std::size_t k = 1;
+        if (shortest_ >= 3) {
+            longEnough &= (inRun >> 1) & (inRun >> 2);
+            k = 3;
+        }
+        for (; k < shortest_; ++k) {
             longEnough &= inRun >> k;
         }
         std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;

@@ -61,14 +61,15 @@ private:
     std::array<bool, 256> inRun_{};
     // The bytes of inRun_ as up to kMaxRanges ranges, every byte of each
     // vector alike: what moves the range's first byte to -128 (0x80 less
-    // it) and where the range then ends (its width less one, less 128);
-    // rangeCount_ is 0 when they need more ranges.
+    // it) and what every byte of the range then lies below (its width less
+    // 127); rangeCount_ is 0 when they need more ranges, or a range holds
+    // all 256 bytes.
     static constexpr std::size_t kMaxRanges = 4;
     struct alignas(16) Bytes16 {
         std::array<std::uint8_t, 16> bytes{};
     };
     std::array<Bytes16, kMaxRanges> rangeShift_{};
-    std::array<Bytes16, kMaxRanges> rangeLast_{};
+    std::array<Bytes16, kMaxRanges> rangeBelow_{};
     std::size_t rangeCount_ = 0;
     std::size_t shortest_ = 0;
     // The identifiers by their first gramLength_ bytes (at most 3, never

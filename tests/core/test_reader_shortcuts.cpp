@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fs/file_system.h"
@@ -491,6 +492,26 @@ TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
                                                      pick(0, static_cast<int>(from.size()) - 1))]);
             }
             ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << "table " << t;
+        }
+    }
+    // Ranges at the widths where the signed compare turns: 254 and 255 bytes
+    // wide, one byte at either end, across 0x7F/0x80.
+    const std::pair<int, int> edges[] = {{0, 254},   {1, 255},   {0, 255}, {0, 0},    {255, 255},
+                                         {127, 128}, {128, 255}, {0, 127}, {126, 129}};
+    for (const auto& [first, last] : edges) {
+        std::string identifier;
+        for (int b = first; b <= last; ++b) {
+            identifier.push_back(static_cast<char>(b));
+        }
+        const std::vector<std::string_view> views = {identifier};
+        const IdentifierIndex index(views);
+        for (int k = 0; k < 50; ++k) {
+            std::string text;
+            const int length = pick(16, 80);
+            for (int i = 0; i < length; ++i) {
+                text.push_back(static_cast<char>(pick(0, 255)));
+            }
+            ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << first << "-" << last;
         }
     }
 }
