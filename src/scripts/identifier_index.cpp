@@ -238,70 +238,12 @@ int IdentifierIndex::firstSlotIn(std::string_view text) const {
     return firstSlotIn(text, at);
 }
 
-int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
-    at = std::string_view::npos;
-    if (shortest_ == 0 || text.size() < shortest_) {
-        return -1;
-    }
-    std::uint64_t found = 0;
-    // The lowest slot seen as a whole run, and where that run starts.
-    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
-    std::size_t wholeAt = std::string_view::npos;
-    if (text.size() <= 64) {
-        // Most lines: the bytes in runs as one bit each, so that runs too
-        // short to hold an identifier are dropped without a branch per byte.
-        // The game's tables make three ranges, taken here without a call.
-        const std::uint64_t inRun =
-#if defined(__SSE2__)
-            rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
-#endif
-                                                  runBits(text);
-        // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
-        // The first three bytes without a loop (the game's tables start at
-        // three).
-        std::uint64_t longEnough = inRun;
-        std::size_t k = 1;
-        if (shortest_ >= 3) {
-            longEnough &= (inRun >> 1) & (inRun >> 2);
-            k = 3;
-        }
-        for (; k < shortest_; ++k) {
-            longEnough &= inRun >> k;
-        }
-        std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;
-        while (starts != 0) {
-            const int start = std::countr_zero(starts);
-            starts &= starts - 1;
-            const int length = std::countr_one(inRun >> start);
-            int slot = wholeSlot;
-            found |= occurringInRun(
-                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)),
-                slot);
-            if (slot < wholeSlot) {
-                wholeSlot = slot;
-                wholeAt = static_cast<std::size_t>(start);
-            }
-        }
-    } else {
-        std::size_t i = 0;
-        while (i < text.size()) {
-            while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
-                ++i;
-            }
-            const std::size_t start = i;
-            while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
-                ++i;
-            }
-            if (i > start) {
-                int slot = wholeSlot;
-                found |= occurringInRun(text.substr(start, i - start), slot);
-                if (slot < wholeSlot) {
-                    wholeSlot = slot;
-                    wholeAt = start;
-                }
-            }
-        }
-    }
+namespace {
+
+// The first slot of found, and in at where its identifier was seen when it
+// is the lowest slot seen as a whole run (at wholeAt).
+__attribute__((always_inline)) inline int firstOf(std::uint64_t found, int wholeSlot,
+                                                  std::size_t wholeAt, std::size_t& at) {
     if (found == 0) {
         return -1;
     }
@@ -310,6 +252,83 @@ int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
         at = wholeAt;
     }
     return slot;
+}
+
+}  // namespace
+
+// firstSlotIn for texts longer than 64 bytes (few lines are), byte by byte;
+// kept out of line so that the usual way needs fewer registers.
+__attribute__((noinline)) int IdentifierIndex::firstSlotInLong(std::string_view text,
+                                                               std::size_t& at) const {
+    std::uint64_t found = 0;
+    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
+    std::size_t wholeAt = std::string_view::npos;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        if (i > start) {
+            int slot = wholeSlot;
+            found |= occurringInRun(text.substr(start, i - start), slot);
+            if (slot < wholeSlot) {
+                wholeSlot = slot;
+                wholeAt = start;
+            }
+        }
+    }
+    return firstOf(found, wholeSlot, wholeAt, at);
+}
+
+int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
+    at = std::string_view::npos;
+    if (shortest_ == 0 || text.size() < shortest_) {
+        return -1;
+    }
+    if (text.size() > 64) {
+        return firstSlotInLong(text, at);
+    }
+    // Most lines: the bytes in runs as one bit each, so that runs too short
+    // to hold an identifier are dropped without a branch per byte. The
+    // game's tables make three ranges, taken here without a call.
+    const std::uint64_t inRun =
+#if defined(__SSE2__)
+        rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
+#endif
+                                              runBits(text);
+    // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
+    // The first three bytes without a loop (the game's tables start at
+    // three).
+    std::uint64_t longEnough = inRun;
+    std::size_t k = 1;
+    if (shortest_ >= 3) {
+        longEnough &= (inRun >> 1) & (inRun >> 2);
+        k = 3;
+    }
+    for (; k < shortest_; ++k) {
+        longEnough &= inRun >> k;
+    }
+    std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;
+    std::uint64_t found = 0;
+    // The lowest slot seen as a whole run, and where that run starts.
+    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
+    std::size_t wholeAt = std::string_view::npos;
+    while (starts != 0) {
+        const auto start = static_cast<std::size_t>(std::countr_zero(starts));
+        starts &= starts - 1;
+        const auto length = static_cast<std::size_t>(std::countr_one(inRun >> start));
+        int slot = wholeSlot;
+        found |= occurringInRun(std::string_view(text.data() + start, length), slot);
+        if (slot < wholeSlot) {
+            wholeSlot = slot;
+            wholeAt = start;
+        }
+    }
+    return firstOf(found, wholeSlot, wholeAt, at);
 }
 
 }  // namespace tg

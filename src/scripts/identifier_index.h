@@ -56,6 +56,7 @@ private:
     std::uint32_t gramBitOf(std::uint32_t gram) const;
     bool mayHoldAnother(std::string_view run) const;
     std::uint64_t occurringInOther(std::string_view run) const;
+    int firstSlotInLong(std::string_view text, std::size_t& at) const;
 
     PatternSet set_;
     std::array<bool, 256> inRun_{};
