@@ -47,26 +47,24 @@ __attribute__((always_inline)) inline std::uint32_t IdentifierIndex::gramBitOf(
 
 // Whether a run that is no identifier whole may still hold one: whether an
 // identifier starts with the gram at some place in it and is short enough to
-// fit from there, yet shorter than the run. The gram is rolled on one byte at
-// a time.
+// fit from there, yet shorter than the run (at place 0 it would be the run).
+// Only the places that leave room for the shortest identifier are looked at;
+// the gram is rolled on one byte at a time.
 bool IdentifierIndex::mayHoldAnother(std::string_view run) const {
     const auto* bytes = reinterpret_cast<const unsigned char*>(run.data());
+    const std::size_t n = run.size();
     const std::uint32_t keep = (std::uint32_t{1} << (8 * gramLength_)) - 1;
     std::uint32_t gram = 0;
-    for (std::size_t i = 0; i + 1 < gramLength_; ++i) {
+    for (std::size_t i = 0; i < gramLength_; ++i) {
         gram = (gram << 8) | bytes[i];
     }
-    // room: the longest identifier that could start at place i - gramLength_
-    // + 1, which is the run's length less that place, less one at place 0.
-    std::size_t room = run.size() - 1;
-    for (std::size_t i = gramLength_ - 1; i < run.size(); ++i) {
-        gram = ((gram << 8) | bytes[i]) & keep;
-        const std::size_t shortest = shortestFrom_[gramBitOf(gram)];
-        if (shortest != 0 && shortest <= room) {
+    if (shortestFrom_[gramBitOf(gram)] < n) {
+        return true;
+    }
+    for (std::size_t p = 1; p + shortest_ <= n; ++p) {
+        gram = ((gram << 8) | bytes[p + gramLength_ - 1]) & keep;
+        if (shortestFrom_[gramBitOf(gram)] + p <= n) {
             return true;
-        }
-        if (i >= gramLength_) {
-            --room;
         }
     }
     return false;
@@ -96,6 +94,7 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
         }
     }
     gramLength_ = std::min<std::size_t>(shortest_, 3);
+    shortestFrom_.fill(255);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view id = identifiers[i];
         if (id.empty()) {
@@ -106,8 +105,7 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
             gram = (gram << 8) | static_cast<unsigned char>(id[k]);
         }
         std::uint8_t& shortest = shortestFrom_[gramBitOf(gram)];
-        const auto length = static_cast<std::uint8_t>(std::min<std::size_t>(id.size(), 255));
-        shortest = shortest == 0 ? length : std::min(shortest, length);
+        shortest = static_cast<std::uint8_t>(std::min<std::size_t>(shortest, id.size()));
     }
     // The bytes of runs as ranges, for runBits.
     std::size_t ranges = 0;

@@ -75,7 +75,8 @@ private:
     std::size_t shortest_ = 0;
     // The identifiers by their first gramLength_ bytes (at most 3, never
     // more than the shortest), hashed: the length of the shortest identifier
-    // that starts with a gram of each hash (at most 255), 0 for none.
+    // that starts with a gram of each hash, 255 for none and for any longer
+    // (which only lets more runs through to the PatternSet).
     static constexpr int kGramBits = 12;
     std::size_t gramLength_ = 0;
     std::array<std::uint8_t, std::size_t{1} << kGramBits> shortestFrom_{};
