@@ -38,6 +38,38 @@ __attribute__((always_inline)) inline std::size_t IdentifierIndex::entryOf(
     return e;
 }
 
+__attribute__((always_inline)) inline std::uint32_t IdentifierIndex::gramBitOf(
+    std::uint32_t gram) const {
+    // The high bits of a 64-bit product: every byte of the gram moves them.
+    return static_cast<std::uint32_t>((gram * std::uint64_t{0x9E3779B97F4A7C15}) >>
+                                      (64 - kGramBits));
+}
+
+// Whether a run that is no identifier whole may still hold one: whether an
+// identifier starts with the gram at some place in it and is short enough to
+// fit from there, yet shorter than the run (at place 0 it would be the run).
+// Only the places that leave room for the shortest identifier are looked at;
+// the gram is rolled on one byte at a time.
+bool IdentifierIndex::mayHoldAnother(std::string_view run) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(run.data());
+    const std::size_t n = run.size();
+    const std::uint32_t keep = (std::uint32_t{1} << (8 * gramLength_)) - 1;
+    std::uint32_t gram = 0;
+    for (std::size_t i = 0; i < gramLength_; ++i) {
+        gram = (gram << 8) | bytes[i];
+    }
+    if (shortestFrom_[gramBitOf(gram)] < n) {
+        return true;
+    }
+    for (std::size_t p = 1; p + shortest_ <= n; ++p) {
+        gram = ((gram << 8) | bytes[p + gramLength_ - 1]) & keep;
+        if (shortestFrom_[gramBitOf(gram)] + p <= n) {
+            return true;
+        }
+    }
+    return false;
+}
+
 IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
     : set_(identifiers) {
     const std::size_t count = std::min(identifiers.size(), PatternSet::kMaxPatterns);
@@ -61,6 +93,20 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
             entries_[e] = Entry{id, set_.occurring(id), static_cast<int>(i)};
         }
     }
+    gramLength_ = std::min<std::size_t>(shortest_, 3);
+    shortestFrom_.fill(255);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view id = identifiers[i];
+        if (id.empty()) {
+            continue;
+        }
+        std::uint32_t gram = 0;
+        for (std::size_t k = 0; k < gramLength_; ++k) {
+            gram = (gram << 8) | static_cast<unsigned char>(id[k]);
+        }
+        std::uint8_t& shortest = shortestFrom_[gramBitOf(gram)];
+        shortest = static_cast<std::uint8_t>(std::min<std::size_t>(shortest, id.size()));
+    }
     // The bytes of runs as ranges, for runBits.
     std::size_t ranges = 0;
     for (std::size_t b = 0; b < inRun_.size();) {
@@ -72,12 +118,12 @@ IdentifierIndex::IdentifierIndex(std::span<const std::string_view> identifiers)
         while (end + 1 < inRun_.size() && inRun_[end + 1]) {
             ++end;
         }
-        if (ranges == kMaxRanges) {
-            ranges = 0;  // too many: every byte is looked at alone
+        if (ranges == kMaxRanges || end - b == 255) {
+            ranges = 0;  // too many, or every byte: each byte is looked at alone
             break;
         }
         rangeShift_[ranges].bytes.fill(static_cast<std::uint8_t>(0x80 - b));
-        rangeLast_[ranges].bytes.fill(static_cast<std::uint8_t>((end - b) ^ 0x80));
+        rangeBelow_[ranges].bytes.fill(static_cast<std::uint8_t>(end - b - 127));
         ++ranges;
         b = end + 1;
     }
@@ -97,36 +143,47 @@ std::uint64_t IdentifierIndex::runBitsPlain(std::string_view text) const {
 // runBits for texts of 16 bytes and more with the given number of ranges.
 // A byte b is in the range [first, first + width] when b - first, wrapping,
 // is at most width as an unsigned byte; with 128 taken off both sides (b +
-// 0x80 - first against width - 128) that is one signed compare. A byte is
-// outside every range when it lies above each; the ranges are held in
-// registers for the whole text.
+// 0x80 - first against width - 128) that is one signed compare, x < width -
+// 127. The ranges are held in registers for the whole text.
 template <std::size_t Ranges>
 __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::runBitsOfRanges(
     std::string_view text) const {
+    static_assert(Ranges >= 1 && Ranges <= kMaxRanges);
     const std::size_t n = std::min<std::size_t>(text.size(), 64);
-    __m128i shift[Ranges];
-    __m128i last[Ranges];
-    for (std::size_t r = 0; r < Ranges; ++r) {
-        shift[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeShift_[r].bytes.data()));
-        last[r] = _mm_load_si128(reinterpret_cast<const __m128i*>(rangeLast_[r].bytes.data()));
-    }
-    auto bitsAt = [&](std::size_t i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        __m128i outside = _mm_cmpgt_epi8(_mm_add_epi8(v, shift[0]), last[0]);
-        for (std::size_t r = 1; r < Ranges; ++r) {
-            outside = _mm_and_si128(outside, _mm_cmpgt_epi8(_mm_add_epi8(v, shift[r]), last[r]));
+    auto load = [](const Bytes16& b) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(b.bytes.data()));
+    };
+    // Unused ranges repeat the first, which changes nothing.
+    const __m128i shift0 = load(rangeShift_[0]);
+    const __m128i below0 = load(rangeBelow_[0]);
+    const __m128i shift1 = load(rangeShift_[Ranges > 1 ? 1 : 0]);
+    const __m128i below1 = load(rangeBelow_[Ranges > 1 ? 1 : 0]);
+    const __m128i shift2 = load(rangeShift_[Ranges > 2 ? 2 : 0]);
+    const __m128i below2 = load(rangeBelow_[Ranges > 2 ? 2 : 0]);
+    const __m128i shift3 = load(rangeShift_[Ranges > 3 ? 3 : 0]);
+    const __m128i below3 = load(rangeBelow_[Ranges > 3 ? 3 : 0]);
+    auto bitsAt = [=](const char* at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        __m128i inside = _mm_cmplt_epi8(_mm_add_epi8(v, shift0), below0);
+        if constexpr (Ranges > 1) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift1), below1));
         }
-        return std::uint64_t{~static_cast<std::uint32_t>(_mm_movemask_epi8(outside)) & 0xFFFFU}
-               << i;
+        if constexpr (Ranges > 2) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift2), below2));
+        }
+        if constexpr (Ranges > 3) {
+            inside = _mm_or_si128(inside, _mm_cmplt_epi8(_mm_add_epi8(v, shift3), below3));
+        }
+        return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(inside))};
     };
     std::uint64_t bits = 0;
     std::size_t i = 0;
     for (; i + 16 <= n; i += 16) {
-        bits |= bitsAt(i);
+        bits |= bitsAt(text.data() + i) << i;
     }
     // The last bytes with the 16 that end there, some classified twice.
     if (i < n) {
-        bits |= bitsAt(n - 16);
+        bits |= bitsAt(text.data() + n - 16) << (n - 16);
     }
     return bits;
 }
@@ -152,6 +209,13 @@ std::uint64_t IdentifierIndex::runBits(std::string_view text) const {
     return runBitsPlain(text);
 }
 
+// The identifiers occurring in a run that is no identifier whole; kept out
+// of line, away from the usual way through firstSlotIn.
+__attribute__((noinline)) std::uint64_t IdentifierIndex::occurringInOther(
+    std::string_view run) const {
+    return mayHoldAnother(run) ? set_.occurring(run) : 0;
+}
+
 // The identifiers occurring in a run; wholeSlot is the slot of the run
 // itself when it is an identifier whole, otherwise left alone.
 __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringInRun(
@@ -161,7 +225,7 @@ __attribute__((always_inline)) inline std::uint64_t IdentifierIndex::occurringIn
     }
     const Entry& entry = entries_[entryOf(run)];
     if (entry.identifier.empty()) {
-        return set_.occurring(run);
+        return occurringInOther(run);
     }
     wholeSlot = entry.slot;
     return entry.occurring;
@@ -172,63 +236,12 @@ int IdentifierIndex::firstSlotIn(std::string_view text) const {
     return firstSlotIn(text, at);
 }
 
-int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
-    at = std::string_view::npos;
-    if (shortest_ == 0 || text.size() < shortest_) {
-        return -1;
-    }
-    std::uint64_t found = 0;
-    // The lowest slot seen as a whole run, and where that run starts.
-    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
-    std::size_t wholeAt = std::string_view::npos;
-    if (text.size() <= 64) {
-        // Most lines: the bytes in runs as one bit each, so that runs too
-        // short to hold an identifier are dropped without a branch per byte.
-        // The game's tables make three ranges, taken here without a call.
-        const std::uint64_t inRun =
-#if defined(__SSE2__)
-            rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
-#endif
-                                                  runBits(text);
-        // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
-        std::uint64_t longEnough = inRun;
-        for (std::size_t k = 1; k < shortest_ && longEnough != 0; ++k) {
-            longEnough &= inRun >> k;
-        }
-        std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;
-        while (starts != 0) {
-            const int start = std::countr_zero(starts);
-            starts &= starts - 1;
-            const int length = std::countr_one(inRun >> start);
-            int slot = wholeSlot;
-            found |= occurringInRun(
-                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)),
-                slot);
-            if (slot < wholeSlot) {
-                wholeSlot = slot;
-                wholeAt = static_cast<std::size_t>(start);
-            }
-        }
-    } else {
-        std::size_t i = 0;
-        while (i < text.size()) {
-            while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
-                ++i;
-            }
-            const std::size_t start = i;
-            while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
-                ++i;
-            }
-            if (i > start) {
-                int slot = wholeSlot;
-                found |= occurringInRun(text.substr(start, i - start), slot);
-                if (slot < wholeSlot) {
-                    wholeSlot = slot;
-                    wholeAt = start;
-                }
-            }
-        }
-    }
+namespace {
+
+// The first slot of found, and in at where its identifier was seen when it
+// is the lowest slot seen as a whole run (at wholeAt).
+__attribute__((always_inline)) inline int firstOf(std::uint64_t found, int wholeSlot,
+                                                  std::size_t wholeAt, std::size_t& at) {
     if (found == 0) {
         return -1;
     }
@@ -237,6 +250,83 @@ int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
         at = wholeAt;
     }
     return slot;
+}
+
+}  // namespace
+
+// firstSlotIn for texts longer than 64 bytes (few lines are), byte by byte;
+// kept out of line so that the usual way needs fewer registers.
+__attribute__((noinline)) int IdentifierIndex::firstSlotInLong(std::string_view text,
+                                                               std::size_t& at) const {
+    std::uint64_t found = 0;
+    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
+    std::size_t wholeAt = std::string_view::npos;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && !inRun_[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && inRun_[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        if (i > start) {
+            int slot = wholeSlot;
+            found |= occurringInRun(text.substr(start, i - start), slot);
+            if (slot < wholeSlot) {
+                wholeSlot = slot;
+                wholeAt = start;
+            }
+        }
+    }
+    return firstOf(found, wholeSlot, wholeAt, at);
+}
+
+int IdentifierIndex::firstSlotIn(std::string_view text, std::size_t& at) const {
+    at = std::string_view::npos;
+    if (shortest_ == 0 || text.size() < shortest_) {
+        return -1;
+    }
+    if (text.size() > 64) {
+        return firstSlotInLong(text, at);
+    }
+    // Most lines: the bytes in runs as one bit each, so that runs too short
+    // to hold an identifier are dropped without a branch per byte. The
+    // game's tables make three ranges, taken here without a call.
+    const std::uint64_t inRun =
+#if defined(__SSE2__)
+        rangeCount_ == 3 && text.size() >= 16 ? runBitsOfRanges<3>(text) :
+#endif
+                                              runBits(text);
+    // Bit i of longEnough: bytes i to i + shortest_ - 1 are all in runs.
+    // The first three bytes without a loop (the game's tables start at
+    // three).
+    std::uint64_t longEnough = inRun;
+    std::size_t k = 1;
+    if (shortest_ >= 3) {
+        longEnough &= (inRun >> 1) & (inRun >> 2);
+        k = 3;
+    }
+    for (; k < shortest_; ++k) {
+        longEnough &= inRun >> k;
+    }
+    std::uint64_t starts = inRun & ~(inRun << 1) & longEnough;
+    std::uint64_t found = 0;
+    // The lowest slot seen as a whole run, and where that run starts.
+    int wholeSlot = static_cast<int>(PatternSet::kMaxPatterns);
+    std::size_t wholeAt = std::string_view::npos;
+    while (starts != 0) {
+        const auto start = static_cast<std::size_t>(std::countr_zero(starts));
+        starts &= starts - 1;
+        const auto length = static_cast<std::size_t>(std::countr_one(inRun >> start));
+        int slot = wholeSlot;
+        found |= occurringInRun(std::string_view(text.data() + start, length), slot);
+        if (slot < wholeSlot) {
+            wholeSlot = slot;
+            wholeAt = start;
+        }
+    }
+    return firstOf(found, wholeSlot, wholeAt, at);
 }
 
 }  // namespace tg

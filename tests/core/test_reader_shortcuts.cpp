@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fs/file_system.h"
@@ -406,6 +407,57 @@ TEST(ReaderShortcuts, GameIdentifiersFoundAtEveryPlaceAndInsideLongerRuns) {
     EXPECT_GT(found, 3000);
 }
 
+TEST(ReaderShortcuts, RunsThatAreNoIdentifierWholeFoundAsTheSearchFindsThem) {
+    // Runs that are no identifier of the table but start as one does (the
+    // commodities on business lines: "FURNITURE", "TOYS"), an identifier cut
+    // short or run on by a byte, one identifier glued to the end or start of
+    // another's first bytes, so that an identifier ends exactly where the
+    // run does; each on its own and inside a line, at both sides of 64 bytes.
+    struct Table {
+        int kind;
+        std::span<const std::string_view> identifiers;
+        int (*plain)(std::string_view);
+    };
+    const Table tables[] = {{0, kBlockIdentifiers, &blockSlotOf},
+                            {1, kBusinessIdentifiers, &businessSlotOf},
+                            {3, kCommodityIdentifiers, &commoditySlotOf}};
+    const std::span<const std::string_view> all[] = {kBlockIdentifiers, kBusinessIdentifiers,
+                                                     kCommodityIdentifiers};
+    std::mt19937 engine(23);
+    int found = 0;
+    int none = 0;
+    for (const Table& table : tables) {
+        std::vector<std::string> runs;
+        for (const auto& list : all) {
+            for (const std::string_view a : list) {
+                runs.emplace_back(a);
+                runs.push_back(std::string(a.substr(0, a.size() - 1)));
+                runs.push_back(std::string(a) + "S");
+                runs.push_back("9" + std::string(a));
+                const std::string_view b = table.identifiers[engine() % table.identifiers.size()];
+                runs.push_back(std::string(a.substr(0, engine() % (a.size() + 1))) +
+                               std::string(b));
+                runs.push_back(std::string(b) + std::string(a.substr(engine() % a.size())));
+            }
+        }
+        for (int n : {0, 7, 12, 123, 1200, 25000, 450000}) {
+            runs.push_back(std::to_string(n));
+        }
+        for (const std::string& run : runs) {
+            for (const std::string& text :
+                 {run, "BusinessInfo[BAKERY]:AddCommodity(" + run + ",80);", "x(" + run + ")",
+                  std::string(60 - std::min<std::size_t>(run.size(), 60), 'k') + "[" + run + "]" +
+                      std::string(engine() % 8, '.')}) {
+                const int expected = table.plain(text);
+                ASSERT_EQ(slotOfLine(table.kind, text), expected) << text;
+                (expected >= 0 ? found : none) += 1;
+            }
+        }
+    }
+    EXPECT_GT(found, 1000);
+    EXPECT_GT(none, 1000);
+}
+
 TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
     // Tables whose bytes make one to six ranges (up to four are taken 16
     // bytes at a time), ranges at 0x00 and 0xFF included, on texts of any
@@ -440,6 +492,26 @@ TEST(ReaderShortcuts, RunBitsAgreeWithTheBytewiseWay) {
                                                      pick(0, static_cast<int>(from.size()) - 1))]);
             }
             ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << "table " << t;
+        }
+    }
+    // Ranges at the widths where the signed compare turns: 254 and 255 bytes
+    // wide, one byte at either end, across 0x7F/0x80.
+    const std::pair<int, int> edges[] = {{0, 254},   {1, 255},   {0, 255}, {0, 0},    {255, 255},
+                                         {127, 128}, {128, 255}, {0, 127}, {126, 129}};
+    for (const auto& [first, last] : edges) {
+        std::string identifier;
+        for (int b = first; b <= last; ++b) {
+            identifier.push_back(static_cast<char>(b));
+        }
+        const std::vector<std::string_view> views = {identifier};
+        const IdentifierIndex index(views);
+        for (int k = 0; k < 50; ++k) {
+            std::string text;
+            const int length = pick(16, 80);
+            for (int i = 0; i < length; ++i) {
+                text.push_back(static_cast<char>(pick(0, 255)));
+            }
+            ASSERT_EQ(index.runBits(text), index.runBitsPlain(text)) << first << "-" << last;
         }
     }
 }
