@@ -1,5 +1,5 @@
 // The reading of single setting lines held against a plain reading: the
-// value's ";" and "=" found eight bytes at a time against the byte-by-byte
+// value's ";" and "=" found sixteen or eight bytes at a time against the bytewise
 // walk, and whole generated business and tweaks scripts (lines indented with
 // blanks, keys in other letter case or only in comments, AddCommodity in its
 // broken forms, "=" after the ";", no ";") against one search at a time.
@@ -60,7 +60,7 @@ TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
     int equalsBeforeSemi = 0;
     for (unsigned seed = 1; seed <= 20000; ++seed) {
         Random random(seed);
-        std::string text(static_cast<std::size_t>(random.pick(0, 40)), 'x');
+        std::string text(static_cast<std::size_t>(random.pick(0, 72)), 'x');
         const int marks = random.pick(0, 6);
         for (char& c : text) {
             if (random.pick(0, 9) < marks) {
@@ -69,6 +69,14 @@ TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
         }
         const auto from = static_cast<std::size_t>(random.pick(0, static_cast<int>(text.size())));
         const ValueMarks want = valueMarksPlain(text, from);
+        const ValueMarks byWords = valueMarksByWords(text, from);
+        ASSERT_EQ(byWords.semi, want.semi) << "seed " << seed;
+        ASSERT_EQ(byWords.equals, want.equals) << "seed " << seed;
+#if defined(__SSE2__)
+        const ValueMarks bySse2 = valueMarksBySse2(text, from);
+        ASSERT_EQ(bySse2.semi, want.semi) << "seed " << seed;
+        ASSERT_EQ(bySse2.equals, want.equals) << "seed " << seed;
+#endif
         const ValueMarks got = valueMarks(text, from);
         ASSERT_EQ(got.semi, want.semi) << "seed " << seed;
         ASSERT_EQ(got.equals, want.equals) << "seed " << seed;
