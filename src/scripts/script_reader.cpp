@@ -242,7 +242,8 @@ using Failure = std::optional<std::string>;
     return true;
 }
 
-Failure toInt16(std::string_view valueText, std::int16_t& out) {
+// toInt16 for a value that is not a plain integer within the field's range.
+[[gnu::noinline]] Failure toInt16Slow(std::string_view valueText, std::int16_t& out) {
     if (std::int32_t whole = 0; plainInteger(valueText, whole)) {
         if (whole < -32768 || whole > 32767) {
             return outOfRange(valueText);
@@ -260,6 +261,17 @@ Failure toInt16(std::string_view valueText, std::int16_t& out) {
     }
     out = *rounded;
     return std::nullopt;
+}
+
+// A plain integer that fits stored where it is read, any other value by a
+// call.
+[[gnu::always_inline]] inline Failure toInt16(std::string_view valueText, std::int16_t& out) {
+    if (std::int32_t whole = 0;
+        plainInteger(valueText, whole) && whole >= -32768 && whole <= 32767) {
+        out = static_cast<std::int16_t>(whole);
+        return std::nullopt;
+    }
+    return toInt16Slow(valueText, out);
 }
 
 Failure toInt32(std::string_view valueText, std::int32_t& out) {
@@ -468,21 +480,52 @@ Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
     return toFlag(line.valueText, block.ownable);
 }
 
+// What a key stores on a business line, by the key's index: one table
+// lookup names the conversion and the field.
+struct BusinessTarget {
+    enum class Kind : std::uint8_t { kNone, kReal, kWhole, kAddCommodity };
+    Kind kind = Kind::kNone;
+    double BusinessRecord::*real = nullptr;
+    std::int16_t BusinessRecord::*whole = nullptr;
+};
+
+constexpr std::array<BusinessTarget, kSettingKeys.size()> kBusinessTargets = [] {
+    std::array<BusinessTarget, kSettingKeys.size()> targets{};
+    for (std::size_t k = 0; k < kSettingKeys.size(); ++k) {
+        for (const auto& entry : kBusinessDoubles) {
+            if (entry.key == kSettingKeys[k]) {
+                targets[k].kind = BusinessTarget::Kind::kReal;
+                targets[k].real = entry.field;
+            }
+        }
+        for (const auto& entry : kBusinessIntegers) {
+            if (entry.key == kSettingKeys[k]) {
+                targets[k].kind = BusinessTarget::Kind::kWhole;
+                targets[k].whole = entry.field;
+            }
+        }
+    }
+    targets[kAddCommodityKey].kind = BusinessTarget::Kind::kAddCommodity;
+    return targets;
+}();
+
 Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
-    if (line.keyIndex == kAddCommodityKey) {
-        return storeAddCommodity(line, business);
-    }
-    if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
-        if (!line.hasEquals) {
-            return noEquals();
-        }
-        return toDouble(line.valueText, business.*(field->field));
-    }
-    if (const auto* field = findField<kBusinessIntegers>(line.keyIndex)) {
-        if (!line.hasEquals) {
-            return noEquals();
-        }
-        return toInt16(line.valueText, business.*(field->field));
+    const BusinessTarget& target = kBusinessTargets[line.keyIndex];
+    switch (target.kind) {
+        case BusinessTarget::Kind::kReal:
+            if (!line.hasEquals) {
+                return noEquals();
+            }
+            return toDouble(line.valueText, business.*(target.real));
+        case BusinessTarget::Kind::kWhole:
+            if (!line.hasEquals) {
+                return noEquals();
+            }
+            return toInt16(line.valueText, business.*(target.whole));
+        case BusinessTarget::Kind::kAddCommodity:
+            return storeAddCommodity(line, business);
+        case BusinessTarget::Kind::kNone:
+            break;
     }
     return std::nullopt;
 }
@@ -577,9 +620,10 @@ enum class CodeShape : std::uint8_t {
 // the code first occurs there or earlier, so a key first found after it
 // needs no search for the code. Otherwise the code is looked for only where
 // it could start before the key.
-bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t identifierAt, CodeShape shape,
-                    std::size_t& keyAnyCase) {
+[[gnu::always_inline]] inline bool codeComesFirst(const SettingsModel& model, std::string_view text,
+                                                  int slot, std::string_view key, int kind,
+                                                  std::size_t identifierAt, CodeShape shape,
+                                                  std::size_t& keyAnyCase) {
     switch (kind) {
         case kReadBlocks:
         case kReadBusinesses:
@@ -625,8 +669,10 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
 // blank and ends where a comment starts), so an earlier occurrence in the
 // code would have been an earlier one in the line. unchanged (where the
 // first blank stands) settles most lines without comparing.
-std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std::size_t unchanged,
-                           std::size_t at, std::size_t keySize) {
+[[gnu::always_inline]] inline std::size_t keyPlaceInCode(std::string_view rawLine,
+                                                         std::string_view text,
+                                                         std::size_t unchanged, std::size_t at,
+                                                         std::size_t keySize) {
     if (at + keySize <= unchanged) {
         return at + 1;
     }
@@ -654,6 +700,8 @@ struct LineScratch {
     // By slot, the shape of the slot's code (the codes do not change while a
     // script is read); empty for a kind without code tables.
     std::vector<CodeShape> codeShapes;
+    // Why the last line that failed cannot be read.
+    std::string failure;
 
 private:
     template <std::size_t N>
@@ -706,7 +754,7 @@ bool codeIsSurelyEmpty(std::string_view line) {
 
 // word::sameBytes for the n bytes of a key: from four to seven bytes as two
 // four-byte words that overlap rather than byte by byte.
-bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
+[[gnu::always_inline]] inline bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
     if (n >= 4 && n < 8) {
         auto load4 = [](const char* p) {
             std::uint32_t word = 0;
@@ -725,15 +773,25 @@ bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
 // The three tests that decide whether a line is taken (it has code, its code
 // names a record, the line holds a key) are independent of each other; they
 // run cheapest first, so most lines that are not taken cost little.
-Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
-                      LineScratch& scratch) {
+//
+// The reader kind is fixed for a whole script, so each kind has its own copy
+// with the tests of the other kinds left out.
+template <int kind>
+[[gnu::always_inline]] inline Failure interpretLine(std::string_view rawLine, SettingsModel& model,
+                                                    LineScratch& scratch) {
     std::size_t unchanged = 0;
     const std::string_view text = codeWithoutBlanks(rawLine, scratch.text, unchanged);
     if (text.empty()) {
         return std::nullopt;
     }
     std::size_t identifierAt = std::string_view::npos;
-    const int slot = slotAndPlaceOfLine(scratch.identifiers, kind, text, identifierAt);
+    int slot = -1;
+    if constexpr (kind == kReadTweaks) {
+        slot = tweaksSlotOf(text);
+    } else if constexpr (kind == kReadBlocks || kind == kReadBusinesses ||
+                         kind == kReadCommodities) {
+        slot = scratch.identifiers->firstSlotIn(text, identifierAt);
+    }
     if (slot < 0) {
         return std::nullopt;
     }
@@ -755,8 +813,12 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
     const auto slotIndex = static_cast<std::size_t>(slot);
-    const CodeShape shape =
-        slotIndex < scratch.codeShapes.size() ? scratch.codeShapes[slotIndex] : CodeShape::kOther;
+    CodeShape shape = CodeShape::kOther;
+    if constexpr (kind != kReadTweaks) {
+        if (slotIndex < scratch.codeShapes.size()) {
+            shape = scratch.codeShapes[slotIndex];
+        }
+    }
     if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, shape, anyCase)) {
         return std::nullopt;
     }
@@ -810,6 +872,41 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
     }
 }
 
+// Interprets a line as interpretLine does; true when the line cannot be
+// read, the cause then in scratch.failure. Only a failing line hands over a
+// text.
+template <int kind>
+[[gnu::always_inline]] inline bool lineFails(std::string_view rawLine, SettingsModel& model,
+                                             LineScratch& scratch) {
+    if (auto failure = interpretLine<kind>(rawLine, model, scratch)) [[unlikely]] {
+        scratch.failure = std::move(*failure);
+        return true;
+    }
+    return false;
+}
+
+// The lines of one script's bytes, each line that cannot be read handed to
+// onFailure as scanScript describes.
+template <int kind, typename OnFailure>
+void scanLines(std::string_view bytes, SettingsModel& model, LineScratch& scratch,
+               OnFailure& onFailure) {
+    LineCursor lines(bytes);
+    std::string_view line;
+    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
+        if (codeIsSurelyEmpty(line)) {
+            continue;
+        }
+        if (lineFails<kind>(line, model, scratch)) [[unlikely]] {
+            if (!onFailure(lineNumber, scratch.failure)) {
+                break;
+            }
+        }
+    }
+}
+
+// A kind without a reading of its own: no line names a record of it.
+constexpr int kNoReadKind = -1;
+
 }  // namespace
 
 std::string_view keyOfLine(std::string_view line) {
@@ -834,18 +931,23 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
     if (auto error = fs.readFile(path, bytes)) {
         return error;
     }
-    LineCursor lines(bytes);
     LineScratch scratch(kind, model);
-    std::string_view line;
-    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
-        if (codeIsSurelyEmpty(line)) {
-            continue;
-        }
-        if (auto failure = interpretLine(line, kind, model, scratch)) {
-            if (!onFailure(lineNumber, *failure)) {
-                break;
-            }
-        }
+    switch (kind) {
+        case kReadBlocks:
+            scanLines<kReadBlocks>(bytes, model, scratch, onFailure);
+            break;
+        case kReadBusinesses:
+            scanLines<kReadBusinesses>(bytes, model, scratch, onFailure);
+            break;
+        case kReadTweaks:
+            scanLines<kReadTweaks>(bytes, model, scratch, onFailure);
+            break;
+        case kReadCommodities:
+            scanLines<kReadCommodities>(bytes, model, scratch, onFailure);
+            break;
+        default:
+            scanLines<kNoReadKind>(bytes, model, scratch, onFailure);
+            break;
     }
     return std::nullopt;
 }
