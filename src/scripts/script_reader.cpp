@@ -98,9 +98,7 @@ int keyIndexOf(const LetterKeySet& keys, std::string_view line, LetterKeySet::Hi
     std::uint64_t found = hits.found;
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
-    if ((found >> kCityBusinessesOwnableKey) & 1U) {
-        found &= ~(std::uint64_t{1} << kOwnableKey);
-    }
+    found &= ~(((found >> kCityBusinessesOwnableKey) & 1U) << kOwnableKey);
     return found == 0 ? -1 : std::countr_zero(found);
 }
 
@@ -459,7 +457,7 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     }
 }
 
-Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
+[[gnu::always_inline]] inline Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
     if (line.keyIndex == kBuildingRightsKey) {
         block.buildingrights = line.valueText == "2";
         return std::nullopt;
@@ -509,7 +507,8 @@ constexpr std::array<BusinessTarget, kSettingKeys.size()> kBusinessTargets = [] 
     return targets;
 }();
 
-Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
+[[gnu::always_inline]] inline Failure storeBusiness(const AcceptedLine& line,
+                                                    BusinessRecord& business) {
     const BusinessTarget& target = kBusinessTargets[line.keyIndex];
     switch (target.kind) {
         case BusinessTarget::Kind::kReal:
@@ -530,7 +529,7 @@ Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
     return std::nullopt;
 }
 
-Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
+[[gnu::always_inline]] inline Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     if (const auto* field = findField<kTweaksDoubles>(line.keyIndex)) {
         if (!line.hasEquals) {
             return noEquals();
@@ -552,7 +551,8 @@ Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     return std::nullopt;
 }
 
-Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
+[[gnu::always_inline]] inline Failure storeCommodity(const AcceptedLine& line,
+                                                     CommodityRecord& commodity) {
     if (line.keyIndex == kMembershipKey) {
         storeMembership(line, commodity);
         return std::nullopt;
@@ -657,8 +657,38 @@ enum class CodeShape : std::uint8_t {
     // An occurrence starting before the key ends at most code.size() - 1
     // bytes after the key's first byte.
     const std::size_t reach = std::min(text.size(), keyAnyCase - 1 + code.size() - 1);
-    const std::size_t codeAt = findFrom(text.substr(0, reach), code, kCompareIgnoreCase, 1);
+    const std::size_t codeAt =
+        findFrom(std::string_view(text.data(), reach), code, kCompareIgnoreCase, 1);
     return codeAt != 0 && codeAt < keyAnyCase;
+}
+
+// word::sameBytes kept inline for the few bytes compared on a line's usual
+// way (a key, the start of a line's code): eight bytes at a time, the last
+// eight overlapping the ones before; from four to seven bytes as two
+// four-byte words that overlap.
+[[gnu::always_inline]] inline bool sameFewBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        for (std::size_t k = 0; k + 8 < n; k += 8) {
+            if (word::load8(a + k) != word::load8(b + k)) {
+                return false;
+            }
+        }
+        return word::load8(a + n - 8) == word::load8(b + n - 8);
+    }
+    if (n >= 4) {
+        auto load4 = [](const char* p) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        return load4(a) == load4(b) && load4(a + n - 4) == load4(b + n - 4);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (a[k] != b[k]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Where a key first occurs in a line's code (counted from 1), from where it
@@ -681,7 +711,7 @@ enum class CodeShape : std::uint8_t {
         ++lead;
     }
     const std::size_t span = at - lead + keySize;
-    if (span <= text.size() && word::sameBytes(text.data(), rawLine.data() + lead, span)) {
+    if (span <= text.size() && sameFewBytes(text.data(), rawLine.data() + lead, span)) {
         return at - lead + 1;
     }
     return 0;
@@ -752,20 +782,6 @@ bool codeIsSurelyEmpty(std::string_view line) {
     return i == line.size() || (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '-');
 }
 
-// word::sameBytes for the n bytes of a key: from four to seven bytes as two
-// four-byte words that overlap rather than byte by byte.
-[[gnu::always_inline]] inline bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
-    if (n >= 4 && n < 8) {
-        auto load4 = [](const char* p) {
-            std::uint32_t word = 0;
-            std::memcpy(&word, p, sizeof word);
-            return word;
-        };
-        return load4(a) == load4(key) && load4(a + n - 4) == load4(key + n - 4);
-    }
-    return word::sameBytes(a, key, n);
-}
-
 // Interpret line: finds the line's key and record, takes the value text and
 // stores it. A line that fails one of the tests is ignored; a line that is
 // accepted but cannot be read gives the cause.
@@ -830,7 +846,7 @@ template <int kind>
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
     if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
-        sameKeyBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
+        sameFewBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
@@ -854,8 +870,9 @@ template <int kind>
         return std::string("no \"=\" before the \";\".");
     }
     line.hasEquals = equals != std::string::npos;
-    line.valueText = line.hasEquals ? line.text.substr(equals + 1, semi - equals - 1)
-                                    : line.text.substr(0, semi);
+    // Both ends are within the text: no bounds test.
+    line.valueText = line.hasEquals ? std::string_view(text.data() + equals + 1, semi - equals - 1)
+                                    : std::string_view(text.data(), semi);
 
     const auto index = static_cast<std::size_t>(slot);
     switch (kind) {
