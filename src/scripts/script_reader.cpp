@@ -770,7 +770,7 @@ private:
 // holds nothing but blanks before its end or a "--". A line it passes over
 // would have come to nothing in interpretLine (its code empty); other lines
 // with empty code are left to interpretLine.
-bool codeIsSurelyEmpty(std::string_view line) {
+[[gnu::always_inline]] inline bool codeIsSurelyEmpty(std::string_view line) {
     // Most lines start with a letter: past "-", above the blanks.
     if (!line.empty() && static_cast<unsigned char>(line[0]) > '-') {
         return false;
@@ -803,7 +803,9 @@ template <int kind>
     std::size_t identifierAt = std::string_view::npos;
     int slot = -1;
     if constexpr (kind == kReadTweaks) {
-        slot = tweaksSlotOf(text);
+        // The tweaks' lines start with their record's name: found there, it
+        // needs no search.
+        slot = text.starts_with(kTweaksIdentifier) ? 0 : tweaksSlotOf(text);
     } else if constexpr (kind == kReadBlocks || kind == kReadBusinesses ||
                          kind == kReadCommodities) {
         slot = scratch.identifiers->firstSlotIn(text, identifierAt);

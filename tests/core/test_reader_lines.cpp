@@ -522,8 +522,12 @@ TEST(ReaderLines, TweaksScriptsReadAsThePlainWayReadsThem) {
             if (random.pick(0, 9) == 0) {
                 return std::string("-- Tweaks.daysoff = true;");
             }
-            return settingLine(random, random.pick(0, 9) == 0 ? "tweaks." : "Tweaks.",
-                               random.any(kKeys));
+            // Mostly the record's name first; now and then in other letter
+            // case, after other code, or not whole.
+            static constexpr std::string_view kHeads[] = {
+                "Tweaks.", "Tweaks.",           "Tweaks.",   "Tweaks.",  "Tweaks.", "Tweaks.",
+                "tweaks.", "local x = Tweaks.", "a.Tweaks.", "Tweak s.", "Tweaks"};
+            return settingLine(random, std::string(random.any(kHeads)), random.any(kKeys));
         },
         [](std::string_view raw, SettingsModel& out) { return plainTweaksLine(raw, out); }, good,
         failing);
