@@ -668,6 +668,10 @@ enum class CodeShape : std::uint8_t {
 // four-byte words that overlap.
 [[gnu::always_inline]] inline bool sameFewBytes(const char* a, const char* b, std::size_t n) {
     if (n >= 8) {
+        if (n <= 16) {
+            return word::load8(a) == word::load8(b) &&
+                   word::load8(a + n - 8) == word::load8(b + n - 8);
+        }
         for (std::size_t k = 0; k + 8 < n; k += 8) {
             if (word::load8(a + k) != word::load8(b + k)) {
                 return false;
