@@ -114,6 +114,15 @@ inline ValueMarks valueMarksByWords(std::string_view text, std::size_t from) {
         return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, mark)));
     };
     ValueMarks marks;
+    if (size - from <= 16) {
+        // The usual value: all of it within the sixteen bytes that end the
+        // text, taken in one step.
+        const std::size_t base = size - 16;
+        const std::uint32_t keep = ~std::uint32_t{0} << (from - base);
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + base));
+        takeValueMarks(marks, base, bitsOf(bytes, semi) & keep, bitsOf(bytes, equals) & keep, 1);
+        return marks;
+    }
     std::size_t i = from;
     for (; i + 16 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
