@@ -1,8 +1,9 @@
 // The reading of single setting lines held against a plain reading: the
-// value's ";" and "=" found sixteen or eight bytes at a time against the bytewise
-// walk, and whole generated business and tweaks scripts (lines indented with
-// blanks, keys in other letter case or only in comments, AddCommodity in its
-// broken forms, "=" after the ";", no ";") against one search at a time.
+// value's ";" and "=" found sixteen or eight bytes at a time against the
+// bytewise walk, and whole generated block, business and tweaks scripts
+// (lines indented with blanks, keys in other letter case or only in
+// comments, AddCommodity in its broken forms, "=" after the ";", no ";",
+// values at the limits of their fields) against one search at a time.
 
 #include <gtest/gtest.h>
 
@@ -198,7 +199,9 @@ bool plainTaken(std::string_view raw, const SettingsModel& tables, int kind, int
     if (line.text.empty()) {
         return false;
     }
-    slot = kind == 1 ? businessSlotOf(line.text) : tweaksSlotOf(line.text);
+    slot = kind == 0   ? blockSlotOf(line.text)
+           : kind == 1 ? businessSlotOf(line.text)
+                       : tweaksSlotOf(line.text);
     if (slot < 0 || line.key.empty() || !Match_CodeLine(tables, line.text, slot, line.key, kind)) {
         return false;
     }
@@ -340,6 +343,51 @@ bool plainTweaksLine(std::string_view raw, SettingsModel& out) {
     return true;
 }
 
+// A flag as written: "true" or "false" in any letter case, or a number.
+bool plainFlag(std::string_view text, bool& out) {
+    if (equalsIgnoreCase(text, "true") || equalsIgnoreCase(text, "false")) {
+        out = equalsIgnoreCase(text, "true");
+        return true;
+    }
+    const NumberScan scan = scanNumber(text);
+    if (scan.length == 0 || scan.length != text.size()) {
+        return false;
+    }
+    out = scan.value != 0.0;
+    return true;
+}
+
+// One block line; false when it fails.
+bool plainBlockLine(std::string_view raw, const SettingsModel& tables, SettingsModel& out) {
+    int slot = -1;
+    PlainLine line;
+    bool failed = false;
+    if (!plainTaken(raw, tables, 0, slot, line, failed)) {
+        return true;
+    }
+    if (failed) {
+        return false;
+    }
+    BlockRecord& block = out.Blocks[static_cast<std::size_t>(slot)];
+    if (line.key == "buildingrights") {
+        block.buildingrights = line.valueText == "2";
+        return true;
+    }
+    if (line.key != "value" && line.key != "prestige" && line.key != "ownable") {
+        return true;
+    }
+    if (line.equals == std::string::npos) {
+        return false;
+    }
+    if (line.key == "value") {
+        return plainInt16(line.valueText, block.value);
+    }
+    if (line.key == "prestige") {
+        return plainNumber(line.valueText, block.prestige);
+    }
+    return plainFlag(line.valueText, block.ownable);
+}
+
 constexpr std::string_view kValues[] = {"1200",
                                         "0.75",
                                         "-3.5",
@@ -373,7 +421,15 @@ constexpr std::string_view kValues[] = {"1200",
                                         "32767.5",
                                         "1e400",
                                         "2147483647.5",
-                                        "0x10"};
+                                        "0x10",
+                                        "-32769",
+                                        "+32767",
+                                        "999999999",
+                                        "-999999999",
+                                        "1000000000",
+                                        "2147483647",
+                                        "-2147483648",
+                                        "2147483648"};
 constexpr std::string_view kBlanks[] = {"", "", "", " ", "\t", "  ", "\t\t", " \t"};
 constexpr std::string_view kEnds[] = {"\r\n", "\r\n", "\n", "\r"};
 
@@ -461,6 +517,7 @@ void expectScriptsReadAsThePlainWay(int kind, std::string_view fileName,
             failing.push_back(problem.line);
         }
         ASSERT_EQ(failing, plainFailing) << "seed " << seed;
+        ASSERT_TRUE(model.Blocks == plain.Blocks) << "seed " << seed;
         ASSERT_TRUE(model.Businesses == plain.Businesses) << "seed " << seed;
         ASSERT_TRUE(model.Tweaks == plain.Tweaks) << "seed " << seed;
         goodLines += static_cast<int>(lines.size() - plainFailing.size());
@@ -531,6 +588,40 @@ TEST(ReaderLines, TweaksScriptsReadAsThePlainWayReadsThem) {
         },
         [](std::string_view raw, SettingsModel& out) { return plainTweaksLine(raw, out); }, good,
         failing);
+    EXPECT_GT(good, 2000);
+    EXPECT_GT(failing, 500);
+}
+
+TEST(ReaderLines, BlockScriptsReadAsThePlainWayReadsThem) {
+    SettingsModel tables;
+    for (std::size_t i = 0; i < kBlockCount; ++i) {
+        std::string code(kBlockIdentifiers[i]);
+        if (i % 7 == 3) {
+            code = lowered(code);
+        } else if (i % 11 == 5) {
+            code = "OTHER";
+        } else if (i % 13 == 7) {
+            code.clear();
+        }
+        tables.Blocks[i].code = code;
+    }
+    static constexpr std::string_view kKeys[] = {"value", "prestige", "ownable", "buildingrights",
+                                                 "markup"};
+    int good = 0;
+    int failing = 0;
+    expectScriptsReadAsThePlainWay(
+        0, "blocksettings.lua", tables,
+        [](Random& random) {
+            const std::string head = "Block[" + std::string(random.any(kBlockIdentifiers)) + "]";
+            if (random.pick(0, 9) == 0) {
+                return "-- " + head + "." + std::string(random.any(kKeys)) + " = 1;";
+            }
+            return settingLine(random, head + ".", random.any(kKeys));
+        },
+        [&tables](std::string_view raw, SettingsModel& out) {
+            return plainBlockLine(raw, tables, out);
+        },
+        good, failing);
     EXPECT_GT(good, 2000);
     EXPECT_GT(failing, 500);
 }
