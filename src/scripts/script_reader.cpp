@@ -98,9 +98,7 @@ int keyIndexOf(const LetterKeySet& keys, std::string_view line, LetterKeySet::Hi
     std::uint64_t found = hits.found;
     // "citybusinessesownable" holds "ownable"; such a line waits for its
     // own, later key.
-    if ((found >> kCityBusinessesOwnableKey) & 1U) {
-        found &= ~(std::uint64_t{1} << kOwnableKey);
-    }
+    found &= ~(((found >> kCityBusinessesOwnableKey) & 1U) << kOwnableKey);
     return found == 0 ? -1 : std::countr_zero(found);
 }
 
@@ -242,7 +240,8 @@ using Failure = std::optional<std::string>;
     return true;
 }
 
-Failure toInt16(std::string_view valueText, std::int16_t& out) {
+// toInt16 for a value that is not a plain integer within the field's range.
+[[gnu::noinline]] Failure toInt16Slow(std::string_view valueText, std::int16_t& out) {
     if (std::int32_t whole = 0; plainInteger(valueText, whole)) {
         if (whole < -32768 || whole > 32767) {
             return outOfRange(valueText);
@@ -260,6 +259,17 @@ Failure toInt16(std::string_view valueText, std::int16_t& out) {
     }
     out = *rounded;
     return std::nullopt;
+}
+
+// A plain integer that fits stored where it is read, any other value by a
+// call.
+[[gnu::always_inline]] inline Failure toInt16(std::string_view valueText, std::int16_t& out) {
+    if (std::int32_t whole = 0;
+        plainInteger(valueText, whole) && whole >= -32768 && whole <= 32767) {
+        out = static_cast<std::int16_t>(whole);
+        return std::nullopt;
+    }
+    return toInt16Slow(valueText, out);
 }
 
 Failure toInt32(std::string_view valueText, std::int32_t& out) {
@@ -447,7 +457,7 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     }
 }
 
-Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
+[[gnu::always_inline]] inline Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
     if (line.keyIndex == kBuildingRightsKey) {
         block.buildingrights = line.valueText == "2";
         return std::nullopt;
@@ -468,26 +478,58 @@ Failure storeBlock(const AcceptedLine& line, BlockRecord& block) {
     return toFlag(line.valueText, block.ownable);
 }
 
-Failure storeBusiness(const AcceptedLine& line, BusinessRecord& business) {
-    if (line.keyIndex == kAddCommodityKey) {
-        return storeAddCommodity(line, business);
-    }
-    if (const auto* field = findField<kBusinessDoubles>(line.keyIndex)) {
-        if (!line.hasEquals) {
-            return noEquals();
+// What a key stores on a business line, by the key's index: one table
+// lookup names the conversion and the field.
+struct BusinessTarget {
+    enum class Kind : std::uint8_t { kNone, kReal, kWhole, kAddCommodity };
+    Kind kind = Kind::kNone;
+    double BusinessRecord::*real = nullptr;
+    std::int16_t BusinessRecord::*whole = nullptr;
+};
+
+constexpr std::array<BusinessTarget, kSettingKeys.size()> kBusinessTargets = [] {
+    std::array<BusinessTarget, kSettingKeys.size()> targets{};
+    for (std::size_t k = 0; k < kSettingKeys.size(); ++k) {
+        for (const auto& entry : kBusinessDoubles) {
+            if (entry.key == kSettingKeys[k]) {
+                targets[k].kind = BusinessTarget::Kind::kReal;
+                targets[k].real = entry.field;
+            }
         }
-        return toDouble(line.valueText, business.*(field->field));
-    }
-    if (const auto* field = findField<kBusinessIntegers>(line.keyIndex)) {
-        if (!line.hasEquals) {
-            return noEquals();
+        for (const auto& entry : kBusinessIntegers) {
+            if (entry.key == kSettingKeys[k]) {
+                targets[k].kind = BusinessTarget::Kind::kWhole;
+                targets[k].whole = entry.field;
+            }
         }
-        return toInt16(line.valueText, business.*(field->field));
+    }
+    targets[kAddCommodityKey].kind = BusinessTarget::Kind::kAddCommodity;
+    return targets;
+}();
+
+[[gnu::always_inline]] inline Failure storeBusiness(const AcceptedLine& line,
+                                                    BusinessRecord& business) {
+    const BusinessTarget& target = kBusinessTargets[line.keyIndex];
+    switch (target.kind) {
+        case BusinessTarget::Kind::kReal:
+            if (!line.hasEquals) {
+                return noEquals();
+            }
+            return toDouble(line.valueText, business.*(target.real));
+        case BusinessTarget::Kind::kWhole:
+            if (!line.hasEquals) {
+                return noEquals();
+            }
+            return toInt16(line.valueText, business.*(target.whole));
+        case BusinessTarget::Kind::kAddCommodity:
+            return storeAddCommodity(line, business);
+        case BusinessTarget::Kind::kNone:
+            break;
     }
     return std::nullopt;
 }
 
-Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
+[[gnu::always_inline]] inline Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     if (const auto* field = findField<kTweaksDoubles>(line.keyIndex)) {
         if (!line.hasEquals) {
             return noEquals();
@@ -509,7 +551,8 @@ Failure storeTweaks(const AcceptedLine& line, TweaksRecord& tweaks) {
     return std::nullopt;
 }
 
-Failure storeCommodity(const AcceptedLine& line, CommodityRecord& commodity) {
+[[gnu::always_inline]] inline Failure storeCommodity(const AcceptedLine& line,
+                                                     CommodityRecord& commodity) {
     if (line.keyIndex == kMembershipKey) {
         storeMembership(line, commodity);
         return std::nullopt;
@@ -577,9 +620,10 @@ enum class CodeShape : std::uint8_t {
 // the code first occurs there or earlier, so a key first found after it
 // needs no search for the code. Otherwise the code is looked for only where
 // it could start before the key.
-bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
-                    std::string_view key, int kind, std::size_t identifierAt, CodeShape shape,
-                    std::size_t& keyAnyCase) {
+[[gnu::always_inline]] inline bool codeComesFirst(const SettingsModel& model, std::string_view text,
+                                                  int slot, std::string_view key, int kind,
+                                                  std::size_t identifierAt, CodeShape shape,
+                                                  std::size_t& keyAnyCase) {
     switch (kind) {
         case kReadBlocks:
         case kReadBusinesses:
@@ -613,8 +657,42 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
     // An occurrence starting before the key ends at most code.size() - 1
     // bytes after the key's first byte.
     const std::size_t reach = std::min(text.size(), keyAnyCase - 1 + code.size() - 1);
-    const std::size_t codeAt = findFrom(text.substr(0, reach), code, kCompareIgnoreCase, 1);
+    const std::size_t codeAt =
+        findFrom(std::string_view(text.data(), reach), code, kCompareIgnoreCase, 1);
     return codeAt != 0 && codeAt < keyAnyCase;
+}
+
+// word::sameBytes kept inline for the few bytes compared on a line's usual
+// way (a key, the start of a line's code): eight bytes at a time, the last
+// eight overlapping the ones before; from four to seven bytes as two
+// four-byte words that overlap.
+[[gnu::always_inline]] inline bool sameFewBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        if (n <= 16) {
+            return word::load8(a) == word::load8(b) &&
+                   word::load8(a + n - 8) == word::load8(b + n - 8);
+        }
+        for (std::size_t k = 0; k + 8 < n; k += 8) {
+            if (word::load8(a + k) != word::load8(b + k)) {
+                return false;
+            }
+        }
+        return word::load8(a + n - 8) == word::load8(b + n - 8);
+    }
+    if (n >= 4) {
+        auto load4 = [](const char* p) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        return load4(a) == load4(b) && load4(a + n - 4) == load4(b + n - 4);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (a[k] != b[k]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Where a key first occurs in a line's code (counted from 1), from where it
@@ -625,8 +703,10 @@ bool codeComesFirst(const SettingsModel& model, std::string_view text, int slot,
 // blank and ends where a comment starts), so an earlier occurrence in the
 // code would have been an earlier one in the line. unchanged (where the
 // first blank stands) settles most lines without comparing.
-std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std::size_t unchanged,
-                           std::size_t at, std::size_t keySize) {
+[[gnu::always_inline]] inline std::size_t keyPlaceInCode(std::string_view rawLine,
+                                                         std::string_view text,
+                                                         std::size_t unchanged, std::size_t at,
+                                                         std::size_t keySize) {
     if (at + keySize <= unchanged) {
         return at + 1;
     }
@@ -635,7 +715,7 @@ std::size_t keyPlaceInCode(std::string_view rawLine, std::string_view text, std:
         ++lead;
     }
     const std::size_t span = at - lead + keySize;
-    if (span <= text.size() && word::sameBytes(text.data(), rawLine.data() + lead, span)) {
+    if (span <= text.size() && sameFewBytes(text.data(), rawLine.data() + lead, span)) {
         return at - lead + 1;
     }
     return 0;
@@ -654,6 +734,8 @@ struct LineScratch {
     // By slot, the shape of the slot's code (the codes do not change while a
     // script is read); empty for a kind without code tables.
     std::vector<CodeShape> codeShapes;
+    // Why the last line that failed cannot be read.
+    std::string failure;
 
 private:
     template <std::size_t N>
@@ -692,7 +774,7 @@ private:
 // holds nothing but blanks before its end or a "--". A line it passes over
 // would have come to nothing in interpretLine (its code empty); other lines
 // with empty code are left to interpretLine.
-bool codeIsSurelyEmpty(std::string_view line) {
+[[gnu::always_inline]] inline bool codeIsSurelyEmpty(std::string_view line) {
     // Most lines start with a letter: past "-", above the blanks.
     if (!line.empty() && static_cast<unsigned char>(line[0]) > '-') {
         return false;
@@ -704,20 +786,6 @@ bool codeIsSurelyEmpty(std::string_view line) {
     return i == line.size() || (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '-');
 }
 
-// word::sameBytes for the n bytes of a key: from four to seven bytes as two
-// four-byte words that overlap rather than byte by byte.
-bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
-    if (n >= 4 && n < 8) {
-        auto load4 = [](const char* p) {
-            std::uint32_t word = 0;
-            std::memcpy(&word, p, sizeof word);
-            return word;
-        };
-        return load4(a) == load4(key) && load4(a + n - 4) == load4(key + n - 4);
-    }
-    return word::sameBytes(a, key, n);
-}
-
 // Interpret line: finds the line's key and record, takes the value text and
 // stores it. A line that fails one of the tests is ignored; a line that is
 // accepted but cannot be read gives the cause.
@@ -725,15 +793,27 @@ bool sameKeyBytes(const char* a, const char* key, std::size_t n) {
 // The three tests that decide whether a line is taken (it has code, its code
 // names a record, the line holds a key) are independent of each other; they
 // run cheapest first, so most lines that are not taken cost little.
-Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
-                      LineScratch& scratch) {
+//
+// The reader kind is fixed for a whole script, so each kind has its own copy
+// with the tests of the other kinds left out.
+template <int kind>
+[[gnu::always_inline]] inline Failure interpretLine(std::string_view rawLine, SettingsModel& model,
+                                                    LineScratch& scratch) {
     std::size_t unchanged = 0;
     const std::string_view text = codeWithoutBlanks(rawLine, scratch.text, unchanged);
     if (text.empty()) {
         return std::nullopt;
     }
     std::size_t identifierAt = std::string_view::npos;
-    const int slot = slotAndPlaceOfLine(scratch.identifiers, kind, text, identifierAt);
+    int slot = -1;
+    if constexpr (kind == kReadTweaks) {
+        // The tweaks' lines start with their record's name: found there, it
+        // needs no search.
+        slot = text.starts_with(kTweaksIdentifier) ? 0 : tweaksSlotOf(text);
+    } else if constexpr (kind == kReadBlocks || kind == kReadBusinesses ||
+                         kind == kReadCommodities) {
+        slot = scratch.identifiers->firstSlotIn(text, identifierAt);
+    }
     if (slot < 0) {
         return std::nullopt;
     }
@@ -755,8 +835,12 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = keyPlaceInCode(rawLine, text, unchanged, hits.at[line.keyIndex], line.key.size());
     }
     const auto slotIndex = static_cast<std::size_t>(slot);
-    const CodeShape shape =
-        slotIndex < scratch.codeShapes.size() ? scratch.codeShapes[slotIndex] : CodeShape::kOther;
+    CodeShape shape = CodeShape::kOther;
+    if constexpr (kind != kReadTweaks) {
+        if (slotIndex < scratch.codeShapes.size()) {
+            shape = scratch.codeShapes[slotIndex];
+        }
+    }
     if (!codeComesFirst(model, text, slot, line.key, kind, identifierAt, shape, anyCase)) {
         return std::nullopt;
     }
@@ -768,7 +852,7 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         anyCase = findFrom(text, line.key, kCompareIgnoreCase, 1);
     }
     if (anyCase != 0 && anyCase - 1 + line.key.size() <= text.size() &&
-        sameKeyBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
+        sameFewBytes(text.data() + anyCase - 1, line.key.data(), line.key.size())) {
         line.keyPos = anyCase - 1;
     } else {
         line.keyPos = anyCase == 0 ? std::string_view::npos : text.find(line.key, anyCase);
@@ -792,8 +876,9 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
         return std::string("no \"=\" before the \";\".");
     }
     line.hasEquals = equals != std::string::npos;
-    line.valueText = line.hasEquals ? line.text.substr(equals + 1, semi - equals - 1)
-                                    : line.text.substr(0, semi);
+    // Both ends are within the text: no bounds test.
+    line.valueText = line.hasEquals ? std::string_view(text.data() + equals + 1, semi - equals - 1)
+                                    : std::string_view(text.data(), semi);
 
     const auto index = static_cast<std::size_t>(slot);
     switch (kind) {
@@ -809,6 +894,41 @@ Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model,
             return std::nullopt;
     }
 }
+
+// Interprets a line as interpretLine does; true when the line cannot be
+// read, the cause then in scratch.failure. Only a failing line hands over a
+// text.
+template <int kind>
+[[gnu::always_inline]] inline bool lineFails(std::string_view rawLine, SettingsModel& model,
+                                             LineScratch& scratch) {
+    if (auto failure = interpretLine<kind>(rawLine, model, scratch)) [[unlikely]] {
+        scratch.failure = std::move(*failure);
+        return true;
+    }
+    return false;
+}
+
+// The lines of one script's bytes, each line that cannot be read handed to
+// onFailure as scanScript describes.
+template <int kind, typename OnFailure>
+void scanLines(std::string_view bytes, SettingsModel& model, LineScratch& scratch,
+               OnFailure& onFailure) {
+    LineCursor lines(bytes);
+    std::string_view line;
+    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
+        if (codeIsSurelyEmpty(line)) {
+            continue;
+        }
+        if (lineFails<kind>(line, model, scratch)) [[unlikely]] {
+            if (!onFailure(lineNumber, scratch.failure)) {
+                break;
+            }
+        }
+    }
+}
+
+// A kind without a reading of its own: no line names a record of it.
+constexpr int kNoReadKind = -1;
 
 }  // namespace
 
@@ -834,18 +954,23 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
     if (auto error = fs.readFile(path, bytes)) {
         return error;
     }
-    LineCursor lines(bytes);
     LineScratch scratch(kind, model);
-    std::string_view line;
-    for (std::size_t lineNumber = 1; lines.next(line); ++lineNumber) {
-        if (codeIsSurelyEmpty(line)) {
-            continue;
-        }
-        if (auto failure = interpretLine(line, kind, model, scratch)) {
-            if (!onFailure(lineNumber, *failure)) {
-                break;
-            }
-        }
+    switch (kind) {
+        case kReadBlocks:
+            scanLines<kReadBlocks>(bytes, model, scratch, onFailure);
+            break;
+        case kReadBusinesses:
+            scanLines<kReadBusinesses>(bytes, model, scratch, onFailure);
+            break;
+        case kReadTweaks:
+            scanLines<kReadTweaks>(bytes, model, scratch, onFailure);
+            break;
+        case kReadCommodities:
+            scanLines<kReadCommodities>(bytes, model, scratch, onFailure);
+            break;
+        default:
+            scanLines<kNoReadKind>(bytes, model, scratch, onFailure);
+            break;
     }
     return std::nullopt;
 }

@@ -1,8 +1,9 @@
 // The reading of single setting lines held against a plain reading: the
-// value's ";" and "=" found eight bytes at a time against the byte-by-byte
-// walk, and whole generated business and tweaks scripts (lines indented with
-// blanks, keys in other letter case or only in comments, AddCommodity in its
-// broken forms, "=" after the ";", no ";") against one search at a time.
+// value's ";" and "=" found sixteen or eight bytes at a time against the
+// bytewise walk, and whole generated block, business and tweaks scripts
+// (lines indented with blanks, keys in other letter case or only in
+// comments, AddCommodity in its broken forms, "=" after the ";", no ";",
+// values at the limits of their fields) against one search at a time.
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
     int equalsBeforeSemi = 0;
     for (unsigned seed = 1; seed <= 20000; ++seed) {
         Random random(seed);
-        std::string text(static_cast<std::size_t>(random.pick(0, 40)), 'x');
+        std::string text(static_cast<std::size_t>(random.pick(0, 72)), 'x');
         const int marks = random.pick(0, 6);
         for (char& c : text) {
             if (random.pick(0, 9) < marks) {
@@ -69,6 +70,14 @@ TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
         }
         const auto from = static_cast<std::size_t>(random.pick(0, static_cast<int>(text.size())));
         const ValueMarks want = valueMarksPlain(text, from);
+        const ValueMarks byWords = valueMarksByWords(text, from);
+        ASSERT_EQ(byWords.semi, want.semi) << "seed " << seed;
+        ASSERT_EQ(byWords.equals, want.equals) << "seed " << seed;
+#if defined(__SSE2__)
+        const ValueMarks bySse2 = valueMarksBySse2(text, from);
+        ASSERT_EQ(bySse2.semi, want.semi) << "seed " << seed;
+        ASSERT_EQ(bySse2.equals, want.equals) << "seed " << seed;
+#endif
         const ValueMarks got = valueMarks(text, from);
         ASSERT_EQ(got.semi, want.semi) << "seed " << seed;
         ASSERT_EQ(got.equals, want.equals) << "seed " << seed;
@@ -190,7 +199,9 @@ bool plainTaken(std::string_view raw, const SettingsModel& tables, int kind, int
     if (line.text.empty()) {
         return false;
     }
-    slot = kind == 1 ? businessSlotOf(line.text) : tweaksSlotOf(line.text);
+    slot = kind == 0   ? blockSlotOf(line.text)
+           : kind == 1 ? businessSlotOf(line.text)
+                       : tweaksSlotOf(line.text);
     if (slot < 0 || line.key.empty() || !Match_CodeLine(tables, line.text, slot, line.key, kind)) {
         return false;
     }
@@ -332,6 +343,51 @@ bool plainTweaksLine(std::string_view raw, SettingsModel& out) {
     return true;
 }
 
+// A flag as written: "true" or "false" in any letter case, or a number.
+bool plainFlag(std::string_view text, bool& out) {
+    if (equalsIgnoreCase(text, "true") || equalsIgnoreCase(text, "false")) {
+        out = equalsIgnoreCase(text, "true");
+        return true;
+    }
+    const NumberScan scan = scanNumber(text);
+    if (scan.length == 0 || scan.length != text.size()) {
+        return false;
+    }
+    out = scan.value != 0.0;
+    return true;
+}
+
+// One block line; false when it fails.
+bool plainBlockLine(std::string_view raw, const SettingsModel& tables, SettingsModel& out) {
+    int slot = -1;
+    PlainLine line;
+    bool failed = false;
+    if (!plainTaken(raw, tables, 0, slot, line, failed)) {
+        return true;
+    }
+    if (failed) {
+        return false;
+    }
+    BlockRecord& block = out.Blocks[static_cast<std::size_t>(slot)];
+    if (line.key == "buildingrights") {
+        block.buildingrights = line.valueText == "2";
+        return true;
+    }
+    if (line.key != "value" && line.key != "prestige" && line.key != "ownable") {
+        return true;
+    }
+    if (line.equals == std::string::npos) {
+        return false;
+    }
+    if (line.key == "value") {
+        return plainInt16(line.valueText, block.value);
+    }
+    if (line.key == "prestige") {
+        return plainNumber(line.valueText, block.prestige);
+    }
+    return plainFlag(line.valueText, block.ownable);
+}
+
 constexpr std::string_view kValues[] = {"1200",
                                         "0.75",
                                         "-3.5",
@@ -365,7 +421,15 @@ constexpr std::string_view kValues[] = {"1200",
                                         "32767.5",
                                         "1e400",
                                         "2147483647.5",
-                                        "0x10"};
+                                        "0x10",
+                                        "-32769",
+                                        "+32767",
+                                        "999999999",
+                                        "-999999999",
+                                        "1000000000",
+                                        "2147483647",
+                                        "-2147483648",
+                                        "2147483648"};
 constexpr std::string_view kBlanks[] = {"", "", "", " ", "\t", "  ", "\t\t", " \t"};
 constexpr std::string_view kEnds[] = {"\r\n", "\r\n", "\n", "\r"};
 
@@ -453,6 +517,7 @@ void expectScriptsReadAsThePlainWay(int kind, std::string_view fileName,
             failing.push_back(problem.line);
         }
         ASSERT_EQ(failing, plainFailing) << "seed " << seed;
+        ASSERT_TRUE(model.Blocks == plain.Blocks) << "seed " << seed;
         ASSERT_TRUE(model.Businesses == plain.Businesses) << "seed " << seed;
         ASSERT_TRUE(model.Tweaks == plain.Tweaks) << "seed " << seed;
         goodLines += static_cast<int>(lines.size() - plainFailing.size());
@@ -514,11 +579,49 @@ TEST(ReaderLines, TweaksScriptsReadAsThePlainWayReadsThem) {
             if (random.pick(0, 9) == 0) {
                 return std::string("-- Tweaks.daysoff = true;");
             }
-            return settingLine(random, random.pick(0, 9) == 0 ? "tweaks." : "Tweaks.",
-                               random.any(kKeys));
+            // Mostly the record's name first; now and then in other letter
+            // case, after other code, or not whole.
+            static constexpr std::string_view kHeads[] = {
+                "Tweaks.", "Tweaks.",           "Tweaks.",   "Tweaks.",  "Tweaks.", "Tweaks.",
+                "tweaks.", "local x = Tweaks.", "a.Tweaks.", "Tweak s.", "Tweaks"};
+            return settingLine(random, std::string(random.any(kHeads)), random.any(kKeys));
         },
         [](std::string_view raw, SettingsModel& out) { return plainTweaksLine(raw, out); }, good,
         failing);
+    EXPECT_GT(good, 2000);
+    EXPECT_GT(failing, 500);
+}
+
+TEST(ReaderLines, BlockScriptsReadAsThePlainWayReadsThem) {
+    SettingsModel tables;
+    for (std::size_t i = 0; i < kBlockCount; ++i) {
+        std::string code(kBlockIdentifiers[i]);
+        if (i % 7 == 3) {
+            code = lowered(code);
+        } else if (i % 11 == 5) {
+            code = "OTHER";
+        } else if (i % 13 == 7) {
+            code.clear();
+        }
+        tables.Blocks[i].code = code;
+    }
+    static constexpr std::string_view kKeys[] = {"value", "prestige", "ownable", "buildingrights",
+                                                 "markup"};
+    int good = 0;
+    int failing = 0;
+    expectScriptsReadAsThePlainWay(
+        0, "blocksettings.lua", tables,
+        [](Random& random) {
+            const std::string head = "Block[" + std::string(random.any(kBlockIdentifiers)) + "]";
+            if (random.pick(0, 9) == 0) {
+                return "-- " + head + "." + std::string(random.any(kKeys)) + " = 1;";
+            }
+            return settingLine(random, head + ".", random.any(kKeys));
+        },
+        [&tables](std::string_view raw, SettingsModel& out) {
+            return plainBlockLine(raw, tables, out);
+        },
+        good, failing);
     EXPECT_GT(good, 2000);
     EXPECT_GT(failing, 500);
 }
