@@ -790,9 +790,12 @@ private:
 // stores it. A line that fails one of the tests is ignored; a line that is
 // accepted but cannot be read gives the cause.
 //
-// The three tests that decide whether a line is taken (it has code, its code
-// names a record, the line holds a key) are independent of each other; they
-// run cheapest first, so most lines that are not taken cost little.
+// The three tests that decide whether a line is taken (it has code, the line
+// holds a key, its code names a record) are independent of each other. The
+// key search reads the line as it stands, so it runs between the copying of
+// the code and the identifier search that reads the copy back: by then the
+// copy's last writes are done and the identifier search does not wait for
+// them.
 //
 // The reader kind is fixed for a whole script, so each kind has its own copy
 // with the tests of the other kinds left out.
@@ -802,6 +805,11 @@ template <int kind>
     std::size_t unchanged = 0;
     const std::string_view text = codeWithoutBlanks(rawLine, scratch.text, unchanged);
     if (text.empty()) {
+        return std::nullopt;
+    }
+    LetterKeySet::Hits hits;
+    const int keyIndex = keyIndexOf(scratch.keys, rawLine, hits);
+    if (keyIndex < 0) {
         return std::nullopt;
     }
     std::size_t identifierAt = std::string_view::npos;
@@ -815,11 +823,6 @@ template <int kind>
         slot = scratch.identifiers->firstSlotIn(text, identifierAt);
     }
     if (slot < 0) {
-        return std::nullopt;
-    }
-    LetterKeySet::Hits hits;
-    const int keyIndex = keyIndexOf(scratch.keys, rawLine, hits);
-    if (keyIndex < 0) {
         return std::nullopt;
     }
     AcceptedLine line;
