@@ -22,15 +22,9 @@
 namespace tg {
 namespace {
 
-constexpr auto& kKeys = test::kSettingKeysInOrder;
+using test::lowered;
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = asciiLower(c);
-    }
-    return out;
-}
+constexpr auto& kKeys = test::kSettingKeysInOrder;
 
 // Text made of keys (whole, cut, joined, in any letter case) and of bytes
 // that are next to letters under bit 0x20, digits, control bytes that bit

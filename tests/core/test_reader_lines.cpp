@@ -31,6 +31,8 @@
 namespace tg {
 namespace {
 
+using test::lowered;
+
 class Random {
 public:
     explicit Random(unsigned seed) : engine_(seed) {}
@@ -45,14 +47,6 @@ public:
 private:
     std::mt19937 engine_;
 };
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = asciiLower(c);
-    }
-    return out;
-}
 
 TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
     static constexpr char kBytes[] = {';', '=', 'a', '0', ' ', '\0', '\x80', '\xbb', '\xbd',

@@ -34,6 +34,8 @@
 namespace tg {
 namespace {
 
+using test::lowered;
+
 class Random {
 public:
     explicit Random(unsigned seed) : engine_(seed) {}
@@ -106,14 +108,6 @@ public:
 private:
     std::mt19937 engine_;
 };
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = asciiLower(c);
-    }
-    return out;
-}
 
 TEST(ReaderShortcuts, CaseBlindPatternSetFindsWhatALoweredSearchFinds) {
     static constexpr std::string_view kWords[] = {

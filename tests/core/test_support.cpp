@@ -79,6 +79,16 @@ void copyDemoGame(const std::string& folder) {
                 stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing);
 }
 
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
 std::string listFolder(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : stdfs::directory_iterator(folder)) {

@@ -41,4 +41,8 @@ void copyDemoGame(const std::string& folder);
 // Lists the names in a folder, sorted (hidden ones included).
 std::string listFolder(const std::string& folder);
 
+// The text with its ASCII capitals lowered and every other byte kept: what
+// the case-blind searches are held against.
+std::string lowered(std::string_view text);
+
 }  // namespace tg::test
