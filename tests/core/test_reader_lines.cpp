@@ -19,6 +19,7 @@
 #include "fs/file_system.h"
 #include "fs/paths.h"
 #include "model/identifiers.h"
+#include "random_picks.h"
 #include "scripts/code_tables.h"
 #include "scripts/line_marks.h"
 #include "scripts/numbers.h"
@@ -33,20 +34,7 @@ namespace {
 
 using test::lowered;
 
-class Random {
-public:
-    explicit Random(unsigned seed) : engine_(seed) {}
-
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
-
-    template <typename List>
-    std::string_view any(const List& from) {
-        return from[static_cast<std::size_t>(pick(0, static_cast<int>(std::size(from)) - 1))];
-    }
-
-private:
-    std::mt19937 engine_;
-};
+using test::Random;
 
 TEST(ReaderLines, ValueMarksAgreeWithTheBytewiseWalk) {
     static constexpr char kBytes[] = {';', '=', 'a', '0', ' ', '\0', '\x80', '\xbb', '\xbd',

@@ -21,6 +21,7 @@
 #include "fs/file_system.h"
 #include "fs/paths.h"
 #include "model/identifiers.h"
+#include "random_picks.h"
 #include "scripts/code_tables.h"
 #include "scripts/identifier_index.h"
 #include "scripts/numbers.h"
@@ -36,16 +37,10 @@ namespace {
 
 using test::lowered;
 
-class Random {
+// The shared picks, and text made of words and odd bytes.
+class Random : public test::Random {
 public:
-    explicit Random(unsigned seed) : engine_(seed) {}
-
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
-
-    template <typename List>
-    std::string_view any(const List& from) {
-        return from[static_cast<std::size_t>(pick(0, static_cast<int>(std::size(from)) - 1))];
-    }
+    using test::Random::Random;
 
     // Words from the list (whole, cut, in another letter case) mixed with
     // bytes that sit next to letters under bit 0x20 ("@" and "`", "[" and
@@ -104,9 +99,6 @@ public:
         }
         return out;
     }
-
-private:
-    std::mt19937 engine_;
 };
 
 TEST(ReaderShortcuts, CaseBlindPatternSetFindsWhatALoweredSearchFinds) {
@@ -363,23 +355,26 @@ TEST(ReaderShortcuts, IdentifierIndexAgreesWithOneSearchPerIdentifier) {
     }
 }
 
+// The game's three identifier tables, each with its reader kind and the
+// plain way of finding a line's slot.
+struct IdentifierTable {
+    int kind;
+    std::span<const std::string_view> identifiers;
+    int (*plain)(std::string_view);
+};
+const IdentifierTable kIdentifierTables[] = {{0, kBlockIdentifiers, &blockSlotOf},
+                                             {1, kBusinessIdentifiers, &businessSlotOf},
+                                             {3, kCommodityIdentifiers, &commoditySlotOf}};
+
 TEST(ReaderShortcuts, GameIdentifiersFoundAtEveryPlaceAndInsideLongerRuns) {
     // Each identifier of the game's tables at every place of texts of 0 to
     // 80 bytes (across the 16-byte steps and the 64-byte edge), alone, with
     // capitals, digits or "_" run on before or after it (so that the run is
     // no identifier whole), and beside another identifier.
-    struct Table {
-        int kind;
-        std::span<const std::string_view> identifiers;
-        int (*plain)(std::string_view);
-    };
-    const Table tables[] = {{0, kBlockIdentifiers, &blockSlotOf},
-                            {1, kBusinessIdentifiers, &businessSlotOf},
-                            {3, kCommodityIdentifiers, &commoditySlotOf}};
     static constexpr std::string_view kAround[] = {"", "X", "_", "9", "ZZ_", "a", "[", "\xc1"};
     std::mt19937 engine(17);
     int found = 0;
-    for (const Table& table : tables) {
+    for (const IdentifierTable& table : kIdentifierTables) {
         for (std::size_t id = 0; id < table.identifiers.size(); ++id) {
             const std::string_view identifier = table.identifiers[id];
             const std::string_view before = kAround[engine() % std::size(kAround)];
@@ -407,20 +402,12 @@ TEST(ReaderShortcuts, RunsThatAreNoIdentifierWholeFoundAsTheSearchFindsThem) {
     // short or run on by a byte, one identifier glued to the end or start of
     // another's first bytes, so that an identifier ends exactly where the
     // run does; each on its own and inside a line, at both sides of 64 bytes.
-    struct Table {
-        int kind;
-        std::span<const std::string_view> identifiers;
-        int (*plain)(std::string_view);
-    };
-    const Table tables[] = {{0, kBlockIdentifiers, &blockSlotOf},
-                            {1, kBusinessIdentifiers, &businessSlotOf},
-                            {3, kCommodityIdentifiers, &commoditySlotOf}};
     const std::span<const std::string_view> all[] = {kBlockIdentifiers, kBusinessIdentifiers,
                                                      kCommodityIdentifiers};
     std::mt19937 engine(23);
     int found = 0;
     int none = 0;
-    for (const Table& table : tables) {
+    for (const IdentifierTable& table : kIdentifierTables) {
         std::vector<std::string> runs;
         for (const auto& list : all) {
             for (const std::string_view a : list) {
