@@ -52,12 +52,9 @@ int runShow(AppContext& ctx, const std::string& projectDir, bool json) {
 
 int runSet(AppContext& ctx, const std::string& projectDir, const std::string& kind,
            const std::string& code, const std::vector<std::string>& assignments) {
-    bool knownKind = false;
-    for (const char* known : {"block", "business", "commodity", "tweaks"}) {
-        knownKind = knownKind || equalsIgnoreCase(kind, known);
-    }
-    if (!knownKind) {
-        printError("no kind '" + kind + "' (kinds: block, business, commodity, tweaks)");
+    const std::optional<RecordKind> recordKind = kindNamed(kind);
+    if (!recordKind) {
+        printError("no kind '" + kind + "' (kinds: " + kindNames() + ")");
         return kRefused;
     }
     ctx.state.bVersionCompatible = versionCompatible(ctx);
@@ -72,7 +69,7 @@ int runSet(AppContext& ctx, const std::string& projectDir, const std::string& ki
         return kFailed;
     }
 
-    const auto refusals = applySettings(ctx.state, kind, code, assignments);
+    const auto refusals = applySettings(ctx.state, *recordKind, code, assignments);
     if (!refusals.empty()) {
         for (const auto& refusal : refusals) {
             printError(refusal);

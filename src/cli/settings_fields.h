@@ -1,28 +1,26 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/editor_state.h"
+#include "model/setting_fields.h"
 #include "model/settings_model.h"
 
 namespace tg::cli {
 
-// How a setting's value reads in JSON: a number, true or false, a string, or
-// a business's commodity entry (an object of commodity and amount).
-enum class ValueForm { Number, Flag, Text, Entry };
-
-// One setting of one record, as `show` lists it.
+// One setting of one record, as `show` lists it. The fields, their names and
+// order come from the table of setting fields (model/setting_fields.h).
 struct Setting {
     std::string_view kind;   // block, business, commodity or tweaks
     int slot = 0;            // the record's slot (0 for the tweaks)
     std::string code;        // the record's code from the code tables, or Tweaks
     std::string_view field;  // the field's name, commodity1 to commodity6 for entries
-    std::string shown;       // the value in the form `show` writes
-    ValueForm form = ValueForm::Number;
-    std::string text;      // Text: the text itself; Entry: the commodity
-    long long amount = 0;  // Entry: the amount
+    SettingType type = SettingType::Int16;
+    std::string shown;  // the value in the form `show` writes
+    std::string json;   // the value as a JSON value
 };
 
 // Every setting of the loaded set in the order listSettings describes.
@@ -41,19 +39,25 @@ std::string listSettings(const SettingsModel& model);
 // when they agree.
 std::string diffSettings(const SettingsModel& before, const SettingsModel& after);
 
-// What `set` does to the model for one record: the working record of kind
-// KIND whose code is CODE takes each FIELD=VALUE of assignments, read as the
-// editor's Set buttons read their controls, and is marked changed; the kind's
-// change flag and bDataHasChanged are raised.
+// The kind named `name`, in any letter case.
+std::optional<RecordKind> kindNamed(std::string_view name);
+
+// "block, business, commodity, tweaks".
+std::string kindNames();
+
+// What `set` does to the model for one record: the working record of `kind`
+// whose code is CODE takes each FIELD=VALUE of assignments, read as the
+// editor's Set buttons read their controls, and is stored as those buttons
+// store it (edits.h).
 //
 // Values that the editor could not store are refused: a number outside the
 // field's range or the editor's list of choices (also an infinite one), a flag
 // other than true or false, a shopping group or commodity that is not one of
-// the identifiers, an amount outside 1 to 100, and a rail or utility tweak
-// while bVersionCompatible is false (the writer would not write it). A refusal
-// changes nothing at all; the result then holds one message per problem.
-std::vector<std::string> applySettings(EditorState& state, std::string_view kind,
-                                       std::string_view code,
+// the identifiers, an amount outside the offered range, and a rail or utility
+// tweak while bVersionCompatible is false (the writer would not write it). A
+// refusal changes nothing at all; the result then holds one message per
+// problem.
+std::vector<std::string> applySettings(EditorState& state, RecordKind kind, std::string_view code,
                                        const std::vector<std::string>& assignments);
 
 }  // namespace tg::cli

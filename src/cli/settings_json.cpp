@@ -16,25 +16,6 @@ std::string indent(int level) {
     return std::string(static_cast<std::size_t>(level) * 2, ' ');
 }
 
-std::string valueOf(const Setting& s) {
-    std::string out;
-    switch (s.form) {
-        case ValueForm::Number:
-            return jsonNumber(s.shown);
-        case ValueForm::Flag:
-            return s.shown == "true" ? "true" : "false";
-        case ValueForm::Text:
-            appendJsonString(out, s.text);
-            return out;
-        case ValueForm::Entry:
-            out = "{\"commodity\": ";
-            appendJsonString(out, s.text);
-            out += ", \"amount\": " + formatInteger(s.amount) + "}";
-            return out;
-    }
-    return "null";
-}
-
 std::string recordKey(const Setting& first, std::set<std::string>& taken) {
     std::string key = first.code;
     if (key.empty() || taken.count(key) != 0) {
@@ -58,14 +39,14 @@ void appendRecord(std::string& out, const std::vector<Setting>& settings, std::s
             out += ",\n";
         }
         firstField = false;
-        if (s.form == ValueForm::Entry) {
+        if (s.type == SettingType::Entry) {
             // The entries stand together, commodity1 to commodity6.
             out += indent(3) + "\"commodities\": [";
             bool firstEntry = true;
-            while (i < end && settings[i].form == ValueForm::Entry) {
+            while (i < end && settings[i].type == SettingType::Entry) {
                 out += firstEntry ? "\n" : ",\n";
                 firstEntry = false;
-                out += indent(4) + valueOf(settings[i]);
+                out += indent(4) + settings[i].json;
                 ++i;
             }
             --i;
@@ -74,7 +55,7 @@ void appendRecord(std::string& out, const std::vector<Setting>& settings, std::s
         }
         out += indent(3);
         appendJsonString(out, s.field);
-        out += ": " + valueOf(s);
+        out += ": " + s.json;
     }
     out += "\n" + indent(2) + "}";
 }
