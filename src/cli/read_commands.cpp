@@ -1,13 +1,12 @@
 // show, set, diff and check: the project read with the editor's reader and
 // code tables, and saved with its writer.
 
-#include <cstdint>
-
 #include "cli/cli_commands.h"
 #include "cli/settings_fields.h"
 #include "cli/settings_json.h"
 #include "cli/terminal.h"
 #include "fs/paths.h"
+#include "project/edits.h"
 #include "project/file_notices.h"
 #include "project/startup.h"
 #include "scripts/numbers.h"
@@ -18,19 +17,13 @@ namespace tg::cli {
 
 namespace {
 
-// A game program of exactly this length belongs to a version that does not
-// take the rail and utility tweaks.
-constexpr std::uintmax_t kIncompatibleProgramLength = 1486890;
-
-// False exactly when tgedit.cfg names a game folder whose mc.exe has the
-// incompatible length; true when there is no tgedit.cfg, no game folder in it,
-// or no mc.exe to measure.
+// The game-version rule for the game folder that tgedit.cfg names; without
+// tgedit.cfg or a game folder in it, nothing is refused.
 bool versionCompatible(AppContext& ctx) {
     if (!configExists(ctx) || !readGameFolder(ctx).empty()) {
         return true;
     }
-    const auto size = ctx.fs.fileSize(ctx.state.GamePath + std::string(kGameProgramFile));
-    return !(size && *size == kIncompatibleProgramLength);
+    return gameVersionCompatible(ctx.fs, ctx.state.GamePath);
 }
 
 Notices loadFolder(AppContext& ctx, EditorState& state, const std::string& folder) {
