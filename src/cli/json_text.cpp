@@ -108,38 +108,4 @@ void appendJsonString(std::string& out, std::string_view bytes) {
     out.push_back('"');
 }
 
-std::string jsonNumber(std::string_view shown) {
-    // -?digits(.digits)?([eE][+-]?digits)?, without leading zeros before
-    // other digits.
-    std::size_t pos = 0;
-    const auto digits = [&] {
-        const std::size_t start = pos;
-        while (pos < shown.size() && shown[pos] >= '0' && shown[pos] <= '9') {
-            ++pos;
-        }
-        return pos - start;
-    };
-    if (pos < shown.size() && shown[pos] == '-') {
-        ++pos;
-    }
-    const std::size_t intStart = pos;
-    const std::size_t intDigits = digits();
-    bool ok = intDigits > 0 && !(intDigits > 1 && shown[intStart] == '0');
-    if (ok && pos < shown.size() && shown[pos] == '.') {
-        ++pos;
-        ok = digits() > 0;
-    }
-    if (ok && pos < shown.size() && (shown[pos] == 'e' || shown[pos] == 'E')) {
-        ++pos;
-        if (pos < shown.size() && (shown[pos] == '+' || shown[pos] == '-')) {
-            ++pos;
-        }
-        ok = digits() > 0;
-    }
-    if (!ok || pos != shown.size()) {
-        return "null";
-    }
-    return std::string(shown);
-}
-
 }  // namespace tg::cli

@@ -12,9 +12,4 @@ namespace tg::cli {
 // holds.
 void appendJsonString(std::string& out, std::string_view bytes);
 
-// A number as `show` writes it, when that is a JSON number; null otherwise
-// (an infinity or not-a-number, which a script cannot give but a number form
-// could).
-std::string jsonNumber(std::string_view shown);
-
 }  // namespace tg::cli

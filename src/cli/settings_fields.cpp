@@ -1,5 +1,6 @@
 #include "cli/settings_fields.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -67,17 +68,18 @@ std::string shownValue(const Record& record, const SettingField<Record>& field) 
     return {};
 }
 
-// The same value as JSON: numbers and flags as `show` writes them, a group as
-// a string, an entry as {"commodity": ..., "amount": ...}.
+// The same value as JSON: numbers and flags as `show` writes them (a number
+// that is not finite, which no script gives, as null), a group as a string, an
+// entry as {"commodity": ..., "amount": ...}.
 template <class Record>
 std::string jsonValue(const Record& record, const SettingField<Record>& field,
                       const std::string& shown) {
     std::string out;
     switch (field.type) {
+        case SettingType::Double:
+            return std::isfinite(settingNumber(record, field)) ? shown : "null";
         case SettingType::Int16:
         case SettingType::Int32:
-        case SettingType::Double:
-            return jsonNumber(shown);
         case SettingType::Flag:
         case SettingType::BuildingRights:
             return shown;
@@ -110,23 +112,26 @@ void collectAll(std::vector<Setting>& out, const std::array<Record, N>& records)
     }
 }
 
-// The editor's number reading, rounded half to even, inside the field's
-// range: the values the editor offers, or else the type's.
+// The editor's number reading: a finite number, and for a whole-number field
+// (or an entry's amount) rounded half to even and inside the field's range,
+// the values the editor offers or else the type's.
 template <class Record>
-std::optional<std::string> readWhole(std::string_view text, const SettingField<Record>& field,
+std::optional<std::string> readValue(std::string_view text, const SettingField<Record>& field,
                                      double& out) {
-    const double value = readNumber(text);
-    if (!std::isfinite(value)) {
+    out = readNumber(text);
+    if (!std::isfinite(out)) {
         return quoted(text) + " is not a finite number";
     }
+    if (field.type == SettingType::Double) {
+        return std::nullopt;
+    }
+    out = roundHalfEven(out);
     const auto [low, high] =
         field.offered ? std::pair<double, double>(*field.offered) : typeRange(field.type);
-    const double rounded = roundHalfEven(value);
-    if (rounded < low || rounded > high) {
+    if (out < low || out > high) {
         return quoted(text) + " is outside " + formatInteger(static_cast<long long>(low)) + " to " +
                formatInteger(static_cast<long long>(high));
     }
-    out = rounded;
     return std::nullopt;
 }
 
@@ -144,15 +149,12 @@ std::optional<std::string> storeEntry(Record& record, const SettingField<Record>
         return quoted(text) + " is not COMMODITY:AMOUNT (or empty to free the entry)";
     }
     const std::string_view commodity = text.substr(0, colon);
-    bool known = false;
-    for (const auto identifier : kCommodityIdentifiers) {
-        known = known || identifier == commodity;
-    }
-    if (!known) {
+    if (std::find(kCommodityIdentifiers.begin(), kCommodityIdentifiers.end(), commodity) ==
+        kCommodityIdentifiers.end()) {
         return quoted(commodity) + " is not a commodity identifier";
     }
     double amount = 0.0;
-    if (auto refusal = readWhole(text.substr(colon + 1), field, amount)) {
+    if (auto refusal = readValue(text.substr(colon + 1), field, amount)) {
         return "amount " + *refusal;
     }
     setSettingText(record, field, std::string(commodity));
@@ -167,9 +169,10 @@ std::optional<std::string> storeValue(Record& record, const SettingField<Record>
                                       std::string_view text) {
     switch (field.type) {
         case SettingType::Int16:
-        case SettingType::Int32: {
+        case SettingType::Int32:
+        case SettingType::Double: {
             double value = 0.0;
-            if (auto refusal = readWhole(text, field, value)) {
+            if (auto refusal = readValue(text, field, value)) {
                 return refusal;
             }
             if (!field.choices.empty()) {
@@ -182,14 +185,6 @@ std::optional<std::string> storeValue(Record& record, const SettingField<Record>
                 if (!offered) {
                     return quoted(text) + " is not one of " + oneOf(choices);
                 }
-            }
-            setSettingNumber(record, field, value);
-            return std::nullopt;
-        }
-        case SettingType::Double: {
-            const double value = readNumber(text);
-            if (!std::isfinite(value)) {
-                return quoted(text) + " is not a finite number";
             }
             setSettingNumber(record, field, value);
             return std::nullopt;
