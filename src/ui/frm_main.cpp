@@ -21,7 +21,6 @@
 #include "project/commands.h"
 #include "project/copy_checks.h"
 #include "project/edits.h"
-#include "scripts/script_reader.h"
 #include "ui/block_view.h"
 #include "ui/business_view.h"
 #include "ui/city_view.h"
@@ -132,7 +131,7 @@ void frm_main::Form_Load() {
     loadMapPicture();
     testGameVersion();
 
-    boxes_.showNotices(this, loadProjectModel(ctx_.fs, ctx_.app.Path, ctx_.state));
+    boxes_.showNotices(this, reloadProject(ctx_));
     frame_business->fillNames();
     frame_citycom->fillNames();
 
