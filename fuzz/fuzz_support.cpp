@@ -6,6 +6,7 @@
 #include <random>
 #include <type_traits>
 
+#include "fs/paths.h"
 #include "model/identifiers.h"
 #include "scripts/numbers.h"
 
@@ -178,18 +179,12 @@ std::string_view codePart(std::string_view line) {
     return dashes == std::string_view::npos ? line : line.substr(0, dashes);
 }
 
-namespace {
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-}  // namespace
-
 std::string reducedLower(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
         if (c != ' ' && c != '\t') {
-            out.push_back(lower(c));
+            out.push_back(asciiLower(c));
         }
     }
     return out;
@@ -201,7 +196,7 @@ bool containsIgnoreCase(std::string_view text, std::string_view part) {
     }
     for (std::size_t i = 0; i + part.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < part.size() && lower(text[i + k]) == lower(part[k])) {
+        while (k < part.size() && asciiLower(text[i + k]) == asciiLower(part[k])) {
             ++k;
         }
         if (k == part.size()) {

@@ -176,9 +176,7 @@ double writtenShortest(double v) {
 std::string lowered(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = asciiLower(c);
     }
     return out;
 }
@@ -186,9 +184,7 @@ std::string lowered(std::string_view text) {
 std::string uppered(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = asciiUpper(c);
     }
     return out;
 }

@@ -4,32 +4,25 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cli/cli_commands.h"
 #include "cli/terminal.h"
 #include "fs/paths.h"
 #include "project/commands.h"
+#include "project/copy_checks.h"
 #include "project/file_notices.h"
 #include "project/projects.h"
 #include "project/startup.h"
-#include "scripts/script_files.h"
 
 namespace tg::cli {
 
 namespace {
-
-constexpr std::string_view kTemplateFile = "tge.prj";
 
 std::string withoutTrailingSeparator(std::string folder) {
     while (folder.size() > 1 && folder.back() == kPathSeparator) {
         folder.pop_back();
     }
     return folder;
-}
-
-std::string gameScriptsFolder(const std::string& gamePath) {
-    return gamePath + "SCRIPTS" + kPathSeparator + "DEFAULT";
 }
 
 // GamePath from tgedit.cfg; false (with the messages printed) when there is
@@ -44,20 +37,6 @@ bool readGamePath(AppContext& ctx) {
         "tgedit.cfg is written when TG Edit first starts and you choose the Tollgrove folder: "
         "start TG Edit once");
     return false;
-}
-
-// Reads each file whole, so that a copy that would fail for want of its
-// source is found before anything is replaced. Prints every failure.
-bool allReadable(AppContext& ctx, const std::vector<std::string>& paths) {
-    bool ok = true;
-    for (const std::string& path : paths) {
-        std::string bytes;
-        if (auto error = ctx.fs.readFile(path, bytes)) {
-            printNotices({readFailure(*error)});
-            ok = false;
-        }
-    }
-    return ok;
 }
 
 // The editor's question, answered by --yes or on the terminal.
@@ -77,26 +56,13 @@ bool confirmed(bool yes, std::string_view question, std::string_view what) {
     return true;
 }
 
-// The names of the forbidden characters the name holds, in test order:
-// "'/' ':'".
-std::string forbiddenCharactersIn(std::string_view name) {
-    std::string found;
-    for (char c : kForbiddenNameCharacters) {
-        if (name.find(c) != std::string_view::npos) {
-            found += (found.empty() ? "'" : " '") + std::string(1, c) + "'";
-        }
+// The forbidden characters the name holds, quoted, in test order: "'/' ':'".
+std::string quotedForbiddenCharacters(std::string_view name) {
+    std::string quoted;
+    for (char c : forbiddenCharactersIn(name)) {
+        quoted += (quoted.empty() ? "'" : " '") + std::string(1, c) + "'";
     }
-    return found;
-}
-
-bool holdsControlCharacter(std::string_view name) {
-    for (char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            return true;
-        }
-    }
-    return false;
+    return quoted;
 }
 
 void printStoppedCopy(std::string_view copied) {
@@ -118,7 +84,7 @@ int runNew(AppContext& ctx, const std::string& name, const std::optional<std::st
     if (auto refusal = projectNameRefusal(ctx, parent, name)) {
         printNotices({*refusal});
         if (firstForbiddenCharacter(name)) {
-            printError("the name '" + name + "' holds " + forbiddenCharactersIn(name));
+            printError("the name '" + name + "' holds " + quotedForbiddenCharacters(name));
         } else if (refusal->text == kProjectExistsMessage) {
             printError("a file or folder named " + name + " (letter case ignored) is already in " +
                        parent);
@@ -128,27 +94,20 @@ int runNew(AppContext& ctx, const std::string& name, const std::optional<std::st
 
     // Everything the copies need is looked for first, so a missing Backup
     // never leaves a half-made project folder behind.
-    bool complete = true;
-    for (std::string_view script : kScriptFiles) {
-        const std::string path = backupScriptPath(ctx.app.Path, script);
-        if (!ctx.fs.pathExists(path)) {
-            printError("Cannot create a project: " + path + " is missing");
-            complete = false;
+    const CopyCheck check = checkNewProject(ctx);
+    if (!check.ok()) {
+        for (const Notice& notice : check.notices) {
+            printError(notice.text);
         }
-    }
-    if (!complete) {
-        std::string advice =
-            "Backup is filled when TG Edit first starts and you choose the "
-            "Tollgrove folder: start TG Edit once";
-        if (configExists(ctx)) {
-            advice += ", or run 'tgedit-cli backup --yes' to copy the game's scripts into it";
+        if (check.problem == CopyProblem::BackupIncomplete) {
+            std::string advice =
+                "Backup is filled when TG Edit first starts and you choose the "
+                "Tollgrove folder: start TG Edit once";
+            if (configExists(ctx)) {
+                advice += ", or run 'tgedit-cli backup --yes' to copy the game's scripts into it";
+            }
+            printError(advice);
         }
-        printError(advice);
-        return kRefused;
-    }
-    const std::string templatePath = ctx.app.Path + std::string(kTemplateFile);
-    if (!ctx.fs.pathExists(templatePath)) {
-        printError("Cannot create a project: the template " + templatePath + " is missing");
         return kRefused;
     }
 
@@ -177,17 +136,15 @@ int runImport(AppContext& ctx, const std::string& projectDir, bool yes) {
         return kRefused;
     }
     ctx.state.ProjectPath = withTrailingSeparator(projectDir);
-    std::vector<std::string> sources;
-    for (std::string_view script : kScriptFiles) {
-        sources.push_back(ctx.state.ProjectPath + std::string(script));
-    }
-    if (!allReadable(ctx, sources)) {
-        printError("nothing was imported");
+    const std::string target = gameScriptsFolder(ctx.state.GamePath);
+    const CopyCheck check = checkImport(ctx);
+    if (check.problem == CopyProblem::GameScriptsMissing) {
+        printError("the Tollgrove folder has no " + target + "; nothing was imported");
         return kRefused;
     }
-    const std::string target = gameScriptsFolder(ctx.state.GamePath);
-    if (!ctx.fs.pathExists(target)) {
-        printError("the Tollgrove folder has no " + target + "; nothing was imported");
+    if (!check.ok()) {
+        printNotices(check.notices);
+        printError("nothing was imported");
         return kRefused;
     }
     if (!yes && inputIsTerminal()) {
@@ -214,11 +171,9 @@ int runBackup(AppContext& ctx, bool yes) {
         printError("nothing was backed up");
         return kRefused;
     }
-    std::vector<std::string> sources;
-    for (std::string_view script : kScriptFiles) {
-        sources.push_back(gameScriptPath(ctx.state.GamePath, script));
-    }
-    if (!allReadable(ctx, sources)) {
+    const CopyCheck check = checkBackup(ctx);
+    if (!check.ok()) {
+        printNotices(check.notices);
         printError("nothing was backed up");
         return kRefused;
     }

@@ -24,8 +24,12 @@ Notice writeFailure(const FsError& error) {
     return {kTitleTGEdit, "Cannot write " + error.describe()};
 }
 
+std::string gameScriptsFolder(const std::string& gamePath) {
+    return gamePath + "SCRIPTS" + kPathSeparator + "DEFAULT";
+}
+
 std::string gameScriptPath(const std::string& gamePath, std::string_view name) {
-    return gamePath + "SCRIPTS" + kPathSeparator + "DEFAULT" + kPathSeparator + std::string(name);
+    return gameScriptsFolder(gamePath) + kPathSeparator + std::string(name);
 }
 
 std::string backupFolder(const std::string& appPath) {
@@ -34,6 +38,10 @@ std::string backupFolder(const std::string& appPath) {
 
 std::string backupScriptPath(const std::string& appPath, std::string_view name) {
     return backupFolder(appPath) + kPathSeparator + std::string(name);
+}
+
+std::string projectTemplatePath(const std::string& appPath) {
+    return appPath + "tge.prj";
 }
 
 }  // namespace tg

@@ -14,7 +14,6 @@ namespace tg {
 namespace {
 
 constexpr std::string_view kMarkerFile = "tgedit.prj";
-constexpr std::string_view kTemplateFile = "tge.prj";
 
 ProjectOutcome refused(const char* title, std::string_view text) {
     return {false, {Notice{title, std::string(text)}}};
@@ -36,13 +35,32 @@ std::string_view trimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::optional<char> firstForbiddenCharacter(std::string_view name) {
+std::string forbiddenCharactersIn(std::string_view name) {
+    std::string found;
     for (char c : kForbiddenNameCharacters) {
         if (name.find(c) != std::string_view::npos) {
-            return c;
+            found.push_back(c);
         }
     }
-    return std::nullopt;
+    return found;
+}
+
+std::optional<char> firstForbiddenCharacter(std::string_view name) {
+    const std::string found = forbiddenCharactersIn(name);
+    if (found.empty()) {
+        return std::nullopt;
+    }
+    return found.front();
+}
+
+bool holdsControlCharacter(std::string_view name) {
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& parentFolder,
@@ -79,7 +97,7 @@ ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
         }
     }
     // The marker goes last: a folder is a project only once it is there.
-    const std::string source = ctx.app.Path + std::string(kTemplateFile);
+    const std::string source = projectTemplatePath(ctx.app.Path);
     if (auto error = ctx.fs.copyFileAtomic(source, folder + std::string(kMarkerFile))) {
         return failed(copyFailure(*error, source));
     }

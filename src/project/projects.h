@@ -37,6 +37,13 @@ inline constexpr std::string_view kFreshMarkerText = "DO NOT DELETE THIS FILE.";
 // pass removes it with removeCharacter (scripts/text_ops.h).
 std::optional<char> firstForbiddenCharacter(std::string_view name);
 
+// Every forbidden character the name holds, once each, in test order.
+std::string forbiddenCharactersIn(std::string_view name);
+
+// Whether the name holds a control character (below blank, or DEL), which no
+// folder name should carry; tgedit-cli refuses such a name before the rest.
+bool holdsControlCharacter(std::string_view name);
+
 // The refusal of a new project's name inside parentFolder, in the order the
 // dialog checks: empty, a forbidden character, a leading dot, a file or
 // folder of that name already there. Nothing when the name can be used.

@@ -9,10 +9,10 @@
 #include <limits>
 
 #include "project/app_context.h"
-#include "ui/field_reading.h"
 #include "ui/frm_blockedit.h"
 #include "ui/hot_spot.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 
 namespace tg {
 
@@ -112,7 +112,7 @@ void BlockView::img_block_MouseMove(int n) {
         return;
     }
     img_block[static_cast<std::size_t>(n)]->setToolTip(
-        toQString(ctx_.state.model.EditBlocks[static_cast<std::size_t>(n)].displayName));
+        qtText(ctx_.state.model.EditBlocks[static_cast<std::size_t>(n)].displayName));
 }
 
 void BlockView::img_block_DblClick(int n) {

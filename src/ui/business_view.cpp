@@ -9,15 +9,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "model/identifiers.h"
 #include "project/app_context.h"
+#include "project/edits.h"
 #include "scripts/numbers.h"
-#include "ui/field_reading.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
+#include "ui/view_fields.h"
 
 namespace tg {
 
@@ -52,72 +53,13 @@ constexpr int kLastSides = 7;
 constexpr int kFirstHour = 0;
 constexpr int kLastHour = 23;
 
-// Marks an item added only to show a stored value that has no item of its
-// own, so that a Set stores that value again instead of 0.
-constexpr int kExtraItemRole = Qt::UserRole + 1;
-
-void removeExtraItems(QComboBox* list) {
-    for (int i = list->count() - 1; i >= 0; --i) {
-        if (list->itemData(i, kExtraItemRole).toBool()) {
-            list->removeItem(i);
-        }
-    }
+QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent) {
+    return numberBox(name, tip, kValueWidth, parent);
 }
 
-// Chooses the item for value in a list whose items are the numbers first to
-// last; any other value is shown as one extra item holding it.
-void showNumberItem(QComboBox* list, int first, int last, int value) {
-    removeExtraItems(list);
-    const int index = value - first;
-    if (value >= first && value <= last && index < list->count()) {
-        list->setCurrentIndex(index);
-        return;
-    }
-    list->addItem(toQString(formatInteger(value)));
-    list->setItemData(list->count() - 1, true, kExtraItemRole);
-    list->setCurrentIndex(list->count() - 1);
-}
-
-// Adds items without choosing one: a list keeps showing what it showed (or
-// nothing) and no change notification fires.
-void addItemsQuietly(QComboBox* list, const QStringList& items) {
-    const QSignalBlocker blocker(list);
-    const int current = list->currentIndex();
-    removeExtraItems(list);
-    list->addItems(items);
-    list->setCurrentIndex(current < list->count() ? current : -1);
-}
-
-QStringList numberItems(int first, int last) {
-    QStringList items;
-    for (int i = first; i <= last; ++i) {
-        items.append(toQString(formatInteger(i)));
-    }
-    return items;
-}
-
-QString fixed2(double value) {
-    return toQString(formatFixed(value, 2));
-}
-QString plain(long long value) {
-    return toQString(formatInteger(value));
-}
-
-QLineEdit* numberBox(const QString& name, const QString& tip, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    box->setFixedWidth(kValueWidth);
-    return box;
-}
-
-QComboBox* pickList(const QString& name, const QString& tip, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setToolTip(tip);
-    list->setEditable(false);
+QComboBox* businessList(const QString& name, const QString& tip, QWidget* parent) {
+    QComboBox* list = pickList(name, tip, kValueWidth, parent);
     list->setMaxVisibleItems(12);
-    list->setFixedWidth(kValueWidth);
     return list;
 }
 
@@ -130,9 +72,7 @@ QGroupBox* formGroup(const QString& title, std::initializer_list<std::pair<QStri
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (const auto& [caption, field] : rows) {
         field->setParent(group);
-        auto* label = new QLabel(caption, group);
-        label->setBuddy(field);
-        form->addRow(label, field);
+        form->addRow(labelFor(caption, field, group), field);
     }
     return group;
 }
@@ -166,41 +106,41 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     frame_BusinessProperties->setObjectName(QStringLiteral("frame_BusinessProperties"));
     QWidget* frame = frame_BusinessProperties;
 
-    txt_BusinessElectricalNeed = numberBox(QStringLiteral("txt_BusinessElectricalNeed"),
-                                           QStringLiteral("Electrical Need"), frame);
+    txt_BusinessElectricalNeed = businessBox(QStringLiteral("txt_BusinessElectricalNeed"),
+                                             QStringLiteral("Electrical Need"), frame);
     txt_BusinessGasNeed =
-        numberBox(QStringLiteral("txt_BusinessGasNeed"), QStringLiteral("Gas Need"), frame);
-    txt_BusinessTelecomNeed =
-        numberBox(QStringLiteral("txt_BusinessTelecomNeed"), QStringLiteral("Telecom Need"), frame);
+        businessBox(QStringLiteral("txt_BusinessGasNeed"), QStringLiteral("Gas Need"), frame);
+    txt_BusinessTelecomNeed = businessBox(QStringLiteral("txt_BusinessTelecomNeed"),
+                                          QStringLiteral("Telecom Need"), frame);
     txt_BusinessWaterNeed =
-        numberBox(QStringLiteral("txt_BusinessWaterNeed"), QStringLiteral("Water Need"), frame);
+        businessBox(QStringLiteral("txt_BusinessWaterNeed"), QStringLiteral("Water Need"), frame);
 
     txt_BusinessDensity =
-        numberBox(QStringLiteral("txt_BusinessDensity"), QStringLiteral("Density"), frame);
-    txt_BusinessMinHeight = numberBox(QStringLiteral("txt_BusinessMinHeight"),
-                                      QStringLiteral("Minimum Number of Stories"), frame);
-    txt_BusinessMaxHeight = numberBox(QStringLiteral("txt_BusinessMaxHeight"),
-                                      QStringLiteral("Maximum Number of Stories"), frame);
+        businessBox(QStringLiteral("txt_BusinessDensity"), QStringLiteral("Density"), frame);
+    txt_BusinessMinHeight = businessBox(QStringLiteral("txt_BusinessMinHeight"),
+                                        QStringLiteral("Minimum Number of Stories"), frame);
+    txt_BusinessMaxHeight = businessBox(QStringLiteral("txt_BusinessMaxHeight"),
+                                        QStringLiteral("Maximum Number of Stories"), frame);
     cmb_BusinessMinArea =
-        pickList(QStringLiteral("cmb_BusinessMinArea"), QStringLiteral("Minimum Area"), frame);
+        businessList(QStringLiteral("cmb_BusinessMinArea"), QStringLiteral("Minimum Area"), frame);
     cmb_BusinessMaxArea =
-        pickList(QStringLiteral("cmb_BusinessMaxArea"), QStringLiteral("Maximum Area"), frame);
-    cmb_BusinessMaxSides = pickList(QStringLiteral("cmb_BusinessMaxSides"),
-                                    QStringLiteral("Maximum Number of Sides"), frame);
+        businessList(QStringLiteral("cmb_BusinessMaxArea"), QStringLiteral("Maximum Area"), frame);
+    cmb_BusinessMaxSides = businessList(QStringLiteral("cmb_BusinessMaxSides"),
+                                        QStringLiteral("Maximum Number of Sides"), frame);
 
     txt_BusinessFootPrintBand =
-        numberBox(QStringLiteral("txt_BusinessFootPrintBand"), QString(), frame);
-    txt_BusinessRefurbishCost = numberBox(QStringLiteral("txt_BusinessRefurbishCost"),
-                                          QStringLiteral("Refurbish Cost"), frame);
-    txt_BusinessStockCapacity = numberBox(QStringLiteral("txt_BusinessStockCapacity"),
-                                          QStringLiteral("Stock Capcity"), frame);
+        businessBox(QStringLiteral("txt_BusinessFootPrintBand"), QString(), frame);
+    txt_BusinessRefurbishCost = businessBox(QStringLiteral("txt_BusinessRefurbishCost"),
+                                            QStringLiteral("Refurbish Cost"), frame);
+    txt_BusinessStockCapacity = businessBox(QStringLiteral("txt_BusinessStockCapacity"),
+                                            QStringLiteral("Stock Capcity"), frame);
 
-    txt_BusinessTimeInStore = numberBox(QStringLiteral("txt_BusinessTimeInStore"),
-                                        QStringLiteral("Time In Store"), frame);
-    cmb_BusinessOpeningTime = pickList(QStringLiteral("cmb_BusinessOpeningTime"),
-                                       QStringLiteral("Opening Time (Hour)"), frame);
-    cmb_BusinessClosingTime = pickList(QStringLiteral("cmb_BusinessClosingTime"),
-                                       QStringLiteral("Closing Time (Hour)"), frame);
+    txt_BusinessTimeInStore = businessBox(QStringLiteral("txt_BusinessTimeInStore"),
+                                          QStringLiteral("Time In Store"), frame);
+    cmb_BusinessOpeningTime = businessList(QStringLiteral("cmb_BusinessOpeningTime"),
+                                           QStringLiteral("Opening Time (Hour)"), frame);
+    cmb_BusinessClosingTime = businessList(QStringLiteral("cmb_BusinessClosingTime"),
+                                           QStringLiteral("Closing Time (Hour)"), frame);
 
     QGroupBox* needs = formGroup(QStringLiteral("Needs"),
                                  {{QStringLiteral("Electrical"), txt_BusinessElectricalNeed},
@@ -235,8 +175,8 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     slotGrid->setColumnMinimumWidth(3, 12);
     for (int k = 0; k < kCommodityEntries; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        auto* list = pickList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
-                              QStringLiteral("Commodity %1").arg(k + 1), commodities);
+        QComboBox* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
+                                       QStringLiteral("Commodity %1").arg(k + 1), commodities);
         list->setMaxVisibleItems(17);
         list->setMinimumWidth(150);
         list->setMaximumWidth(QWIDGETSIZE_MAX);
@@ -246,8 +186,7 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
         amount->setMaxLength(kAmountLength);
         amount->setFixedWidth(amount->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         amount->setAlignment(Qt::AlignRight);
-        auto* label = new QLabel(QString::number(k + 1), commodities);
-        label->setBuddy(list);
+        QLabel* label = labelFor(QString::number(k + 1), list, commodities);
         const int row = k % 3;
         const int column = k < 3 ? 0 : 4;
         slotGrid->addWidget(label, row, column);
@@ -335,7 +274,7 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
 void BusinessView::fillNames() {
     lst_BusinessName->clear();
     for (const auto& business : ctx_.state.model.Businesses) {
-        lst_BusinessName->addItem(toQString(business.displayName));
+        lst_BusinessName->addItem(qtText(business.displayName));
     }
 }
 
@@ -348,7 +287,7 @@ void BusinessView::FillLists() {
 
     QStringList commodityNames;
     for (const auto& commodity : ctx_.state.model.EditCommodities) {
-        commodityNames.append(toQString(commodity.displayName));
+        commodityNames.append(qtText(commodity.displayName));
     }
     commodityNames.append(QStringLiteral("None"));
     for (QComboBox* list : cmb_BusinessCommodities) {
@@ -372,29 +311,29 @@ void BusinessView::lst_BusinessName_Click() {
     // A copy: the slot rules below fire while the record is being shown.
     const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
 
-    showInBox(txt_BusinessDensity, fixed2(r.density));
-    showInBox(txt_BusinessMinHeight, plain(r.minheight));
-    showInBox(txt_BusinessMaxHeight, plain(r.maxheight));
+    showInBox(txt_BusinessDensity, fixedNumber(r.density, 2));
+    showInBox(txt_BusinessMinHeight, plainNumber(r.minheight));
+    showInBox(txt_BusinessMaxHeight, plainNumber(r.maxheight));
     showNumberItem(cmb_BusinessMaxSides, kFirstSides, kLastSides, r.maxside);
     showNumberItem(cmb_BusinessMinArea, kFirstArea, kLastArea, r.minarea);
     showNumberItem(cmb_BusinessMaxArea, kFirstArea, kLastArea, r.maxarea);
-    showInBox(txt_BusinessTimeInStore, fixed2(r.timeinstore));
+    showInBox(txt_BusinessTimeInStore, fixedNumber(r.timeinstore, 2));
     cmb_BusinessOpeningTime->setCurrentIndex(r.openingtime == 9 ? 0 : r.openingtime == 18 ? 1 : 2);
     showNumberItem(cmb_BusinessClosingTime, kFirstHour, kLastHour, r.closingtime);
-    showInBox(txt_BusinessFootPrintBand, plain(r.footprintband));
-    showInBox(txt_BusinessRefurbishCost, plain(r.refurbcost));
-    showInBox(txt_BusinessStockCapacity, plain(r.stockcapacity));
-    showInBox(txt_BusinessElectricalNeed, fixed2(r.electricalneed));
-    showInBox(txt_BusinessGasNeed, fixed2(r.gasneed));
-    showInBox(txt_BusinessTelecomNeed, fixed2(r.telecomneed));
-    showInBox(txt_BusinessWaterNeed, fixed2(r.waterneed));
+    showInBox(txt_BusinessFootPrintBand, plainNumber(r.footprintband));
+    showInBox(txt_BusinessRefurbishCost, plainNumber(r.refurbcost));
+    showInBox(txt_BusinessStockCapacity, plainNumber(r.stockcapacity));
+    showInBox(txt_BusinessElectricalNeed, fixedNumber(r.electricalneed, 2));
+    showInBox(txt_BusinessGasNeed, fixedNumber(r.gasneed, 2));
+    showInBox(txt_BusinessTelecomNeed, fixedNumber(r.telecomneed, 2));
+    showInBox(txt_BusinessWaterNeed, fixedNumber(r.waterneed, 2));
 
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));
-        showInBox(txt_BusinessCommodities[k], plain(r.commodities[k].amount), kAmountLength);
+        showInBox(txt_BusinessCommodities[k], plainNumber(r.commodities[k].amount), kAmountLength);
     }
 
-    const QString name = toQString(r.displayName);
+    const QString name = qtText(r.displayName);
     cmd_BusinessSet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));
     cmd_BusinessReset->setToolTip(QStringLiteral("Reset ") + name + QStringLiteral(" properties."));
 }
@@ -408,38 +347,30 @@ void BusinessView::cmd_BusinessSet_Click() {
     // the whole record (and the flags) as they were.
     BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
     FieldReader read;
-    r.density = read.number(txt_BusinessDensity->text(), QStringLiteral("Density"));
-    r.minheight = read.int16(txt_BusinessMinHeight->text(), QStringLiteral("Min. Height"));
-    r.maxheight = read.int16(txt_BusinessMaxHeight->text(), QStringLiteral("Max. Height"));
-    r.maxside = read.int16(cmb_BusinessMaxSides->currentText(), QStringLiteral("Max. Sides"));
-    r.minarea = read.int16(cmb_BusinessMinArea->currentText(), QStringLiteral("Min. Area"));
-    r.maxarea = read.int16(cmb_BusinessMaxArea->currentText(), QStringLiteral("Max. Area"));
-    r.timeinstore = read.number(txt_BusinessTimeInStore->text(), QStringLiteral("In Store"));
-    r.openingtime = read.int16(cmb_BusinessOpeningTime->currentText(), QStringLiteral("Opening"));
-    r.closingtime = read.int16(cmb_BusinessClosingTime->currentText(), QStringLiteral("Closing"));
-    r.footprintband =
-        read.int16(txt_BusinessFootPrintBand->text(), QStringLiteral("FootPrintBand"));
-    r.refurbcost = read.int16(txt_BusinessRefurbishCost->text(), QStringLiteral("Refurb Cost"));
-    r.stockcapacity = read.int16(txt_BusinessStockCapacity->text(), QStringLiteral("Stock Cap."));
-    r.electricalneed =
-        read.number(txt_BusinessElectricalNeed->text(), QStringLiteral("Electrical"));
-    r.gasneed = read.number(txt_BusinessGasNeed->text(), QStringLiteral("Gas"));
-    r.telecomneed = read.number(txt_BusinessTelecomNeed->text(), QStringLiteral("Telecom"));
-    r.waterneed = read.number(txt_BusinessWaterNeed->text(), QStringLiteral("Water"));
+    r.density = read.number(txt_BusinessDensity, QStringLiteral("Density"));
+    r.minheight = read.int16(txt_BusinessMinHeight, QStringLiteral("Min. Height"));
+    r.maxheight = read.int16(txt_BusinessMaxHeight, QStringLiteral("Max. Height"));
+    r.maxside = read.int16(cmb_BusinessMaxSides, QStringLiteral("Max. Sides"));
+    r.minarea = read.int16(cmb_BusinessMinArea, QStringLiteral("Min. Area"));
+    r.maxarea = read.int16(cmb_BusinessMaxArea, QStringLiteral("Max. Area"));
+    r.timeinstore = read.number(txt_BusinessTimeInStore, QStringLiteral("In Store"));
+    r.openingtime = read.int16(cmb_BusinessOpeningTime, QStringLiteral("Opening"));
+    r.closingtime = read.int16(cmb_BusinessClosingTime, QStringLiteral("Closing"));
+    r.footprintband = read.int16(txt_BusinessFootPrintBand, QStringLiteral("FootPrintBand"));
+    r.refurbcost = read.int16(txt_BusinessRefurbishCost, QStringLiteral("Refurb Cost"));
+    r.stockcapacity = read.int16(txt_BusinessStockCapacity, QStringLiteral("Stock Cap."));
+    r.electricalneed = read.number(txt_BusinessElectricalNeed, QStringLiteral("Electrical"));
+    r.gasneed = read.number(txt_BusinessGasNeed, QStringLiteral("Gas"));
+    r.telecomneed = read.number(txt_BusinessTelecomNeed, QStringLiteral("Telecom"));
+    r.waterneed = read.number(txt_BusinessWaterNeed, QStringLiteral("Water"));
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         r.commodities[k].commodity = CommodityCodeAt(cmb_BusinessCommodities[k]->currentIndex());
-        r.commodities[k].amount = read.int16(txt_BusinessCommodities[k]->text(),
+        r.commodities[k].amount = read.int16(txt_BusinessCommodities[k],
                                              QStringLiteral("Amount of commodity %1").arg(k + 1));
     }
-    if (!read.ok()) {
-        boxes_.show(window(), QStringLiteral("TG Edit"), read.refusal(), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
-        return;
+    if (read.accepted(boxes_, window())) {
+        storeBusiness(ctx_.state, s, r);
     }
-    ctx_.state.bBusinessHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    r.changed = true;
-    ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)] = r;
 }
 
 void BusinessView::cmd_BusinessReset_Click() {
@@ -447,9 +378,7 @@ void BusinessView::cmd_BusinessReset_Click() {
     if (s < 0) {
         return;
     }
-    ctx_.state.bBusinessHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    ctx_.state.model.resetBusiness(s);
+    resetBusiness(ctx_.state, s);
     lst_BusinessName_Click();
 }
 

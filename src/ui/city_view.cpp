@@ -9,13 +9,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "project/app_context.h"
-#include "scripts/numbers.h"
-#include "ui/field_reading.h"
+#include "project/edits.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
+#include "ui/view_fields.h"
 
 namespace tg {
 
@@ -54,36 +54,12 @@ std::string membershipOf(int item) {
     }
 }
 
-QLineEdit* numberBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setFixedWidth(kValueWidth);
-    return box;
+QLineEdit* cityBox(const QString& name, QWidget* parent, const QString& tip = QString()) {
+    return numberBox(name, tip, kValueWidth, parent);
 }
 
-QComboBox* pickList(const QString& name, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(false);
-    list->setFixedWidth(kValueWidth);
-    return list;
-}
-
-QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(field);
-    return label;
-}
-
-void addItemsQuietly(QComboBox* list, const QStringList& items) {
-    const QSignalBlocker blocker(list);
-    const int current = list->currentIndex();
-    list->addItems(items);
-    list->setCurrentIndex(current);
-}
-
-QString plain(long long value) {
-    return toQString(formatInteger(value));
+QComboBox* cityList(const QString& name, QWidget* parent) {
+    return pickList(name, QString(), kValueWidth, parent);
 }
 
 }  // namespace
@@ -94,10 +70,10 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     setObjectName(QStringLiteral("frame_citycom"));
     frame_city_misc = new QGroupBox(QStringLiteral("Misc. City Tweaks"), this);
     frame_city_misc->setObjectName(QStringLiteral("frame_city_misc"));
-    cmb_CityOwnable = pickList(QStringLiteral("cmb_CityOwnable"), frame_city_misc);
-    cmb_DaysOff = pickList(QStringLiteral("cmb_DaysOff"), frame_city_misc);
-    txt_Years = numberBox(QStringLiteral("txt_Years"), frame_city_misc);
-    txt_Lease = numberBox(QStringLiteral("txt_Lease"), frame_city_misc);
+    cmb_CityOwnable = cityList(QStringLiteral("cmb_CityOwnable"), frame_city_misc);
+    cmb_DaysOff = cityList(QStringLiteral("cmb_DaysOff"), frame_city_misc);
+    txt_Years = cityBox(QStringLiteral("txt_Years"), frame_city_misc);
+    txt_Lease = cityBox(QStringLiteral("txt_Lease"), frame_city_misc);
     auto* miscForm = new QFormLayout(frame_city_misc);
     miscForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     miscForm->addRow(
@@ -114,12 +90,12 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
 
     frame_city_railroad = new QGroupBox(QStringLiteral("Railroad/Utility City Tweaks"), this);
     frame_city_railroad->setObjectName(QStringLiteral("frame_city_railroad"));
-    txt_multiE = numberBox(QStringLiteral("txt_multiE"), frame_city_railroad);
-    txt_multiM = numberBox(QStringLiteral("txt_multiM"), frame_city_railroad);
-    txt_multiH = numberBox(QStringLiteral("txt_multiH"), frame_city_railroad);
-    txt_freightE = numberBox(QStringLiteral("txt_freightE"), frame_city_railroad);
-    txt_freightM = numberBox(QStringLiteral("txt_freightM"), frame_city_railroad);
-    txt_freightH = numberBox(QStringLiteral("txt_freightH"), frame_city_railroad);
+    txt_multiE = cityBox(QStringLiteral("txt_multiE"), frame_city_railroad);
+    txt_multiM = cityBox(QStringLiteral("txt_multiM"), frame_city_railroad);
+    txt_multiH = cityBox(QStringLiteral("txt_multiH"), frame_city_railroad);
+    txt_freightE = cityBox(QStringLiteral("txt_freightE"), frame_city_railroad);
+    txt_freightM = cityBox(QStringLiteral("txt_freightM"), frame_city_railroad);
+    txt_freightH = cityBox(QStringLiteral("txt_freightH"), frame_city_railroad);
     // Multipliers in the left column, freights in the right, Easy on top;
     // each label stands above its box.
     auto* railGrid = new QGridLayout(frame_city_railroad);
@@ -182,12 +158,10 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     lst_CommodityName->setObjectName(QStringLiteral("lst_CommodityName"));
     lst_CommodityName->setMinimumWidth(170);
     lst_CommodityName->setMaximumWidth(210);
-    txt_Markup = numberBox(QStringLiteral("txt_Markup"), frame_commodity);
-    txt_Markup->setToolTip(QStringLiteral("Markup"));
+    txt_Markup = cityBox(QStringLiteral("txt_Markup"), frame_commodity, QStringLiteral("Markup"));
     txt_Markup->setMaxLength(kMarkupLength);
-    txt_Value = numberBox(QStringLiteral("txt_Value"), frame_commodity);
-    txt_Value->setToolTip(QStringLiteral("Value"));
-    cmb_CommodityMembership = pickList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
+    txt_Value = cityBox(QStringLiteral("txt_Value"), frame_commodity, QStringLiteral("Value"));
+    cmb_CommodityMembership = cityList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
     cmb_CommodityMembership->setMaximumWidth(QWIDGETSIZE_MAX);
     cmb_CommodityMembership->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmd_CommoditySet = new QPushButton(QStringLiteral("&Set"), frame_commodity);
@@ -260,7 +234,7 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
 void CityCommodityView::fillNames() {
     lst_CommodityName->clear();
     for (const auto& commodity : ctx_.state.model.Commodities) {
-        lst_CommodityName->addItem(toQString(commodity.displayName));
+        lst_CommodityName->addItem(qtText(commodity.displayName));
     }
 }
 
@@ -274,16 +248,16 @@ void CityCommodityView::fillLists() {
 
 void CityCommodityView::ShowCityTweaks() {
     const TweaksRecord& t = ctx_.state.model.EditTweaks;
-    showInBox(txt_Years, plain(t.numyearsin24hours));
-    showInBox(txt_Lease, plain(t.blockleaselength));
+    showInBox(txt_Years, plainNumber(t.numyearsin24hours));
+    showInBox(txt_Lease, plainNumber(t.blockleaselength));
     cmb_CityOwnable->setCurrentIndex(t.citybusinessesownable ? 1 : 0);
     cmb_DaysOff->setCurrentIndex(t.daysoff ? 1 : 0);
-    showInBox(txt_multiE, toQString(formatFixed(t.railutilincomeEASY, 1)));
-    showInBox(txt_multiM, toQString(formatFixed(t.railutilincomeMEDIUM, 1)));
-    showInBox(txt_multiH, toQString(formatFixed(t.railutilincomeHARD, 1)));
-    showInBox(txt_freightE, plain(t.dailyfreightEASY));
-    showInBox(txt_freightM, plain(t.dailyfreightMEDIUM));
-    showInBox(txt_freightH, plain(t.dailyfreightHARD));
+    showInBox(txt_multiE, fixedNumber(t.railutilincomeEASY, 1));
+    showInBox(txt_multiM, fixedNumber(t.railutilincomeMEDIUM, 1));
+    showInBox(txt_multiH, fixedNumber(t.railutilincomeHARD, 1));
+    showInBox(txt_freightE, plainNumber(t.dailyfreightEASY));
+    showInBox(txt_freightM, plainNumber(t.dailyfreightMEDIUM));
+    showInBox(txt_freightH, plainNumber(t.dailyfreightHARD));
     // Once locked for this game version, the group stays locked.
     if (!ctx_.state.bVersionCompatible) {
         frame_city_railroad->setEnabled(false);
@@ -296,39 +270,28 @@ void CityCommodityView::cmd_CitySet_Click() {
     // also while locked: they hold the values shown.
     TweaksRecord t = ctx_.state.model.EditTweaks;
     FieldReader read;
-    t.blockleaselength =
-        read.int32(txt_Lease->text(), QStringLiteral("Block Lease Length (Hours)"));
-    t.dailyfreightEASY =
-        read.int32(txt_freightE->text(), QStringLiteral("Railroad Daily Freight (Easy)"));
-    t.dailyfreightHARD =
-        read.int32(txt_freightH->text(), QStringLiteral("Railroad Daily Freight (Hard)"));
+    t.blockleaselength = read.int32(txt_Lease, QStringLiteral("Block Lease Length (Hours)"));
+    t.dailyfreightEASY = read.int32(txt_freightE, QStringLiteral("Railroad Daily Freight (Easy)"));
+    t.dailyfreightHARD = read.int32(txt_freightH, QStringLiteral("Railroad Daily Freight (Hard)"));
     t.dailyfreightMEDIUM =
-        read.int32(txt_freightM->text(), QStringLiteral("Railroad Daily Freight (Medium)"));
-    t.numyearsin24hours =
-        read.int32(txt_Years->text(), QStringLiteral("Number of Years in 24 Hours"));
+        read.int32(txt_freightM, QStringLiteral("Railroad Daily Freight (Medium)"));
+    t.numyearsin24hours = read.int32(txt_Years, QStringLiteral("Number of Years in 24 Hours"));
     t.railutilincomeEASY =
-        read.number(txt_multiE->text(), QStringLiteral("Railroad/Utility Multiplyer (Easy)"));
+        read.number(txt_multiE, QStringLiteral("Railroad/Utility Multiplyer (Easy)"));
     t.railutilincomeHARD =
-        read.number(txt_multiH->text(), QStringLiteral("Railroad/Utility Multiplyer (Hard)"));
+        read.number(txt_multiH, QStringLiteral("Railroad/Utility Multiplyer (Hard)"));
     t.railutilincomeMEDIUM =
-        read.number(txt_multiM->text(), QStringLiteral("Railroad/Utility Multiplyer (Medium)"));
+        read.number(txt_multiM, QStringLiteral("Railroad/Utility Multiplyer (Medium)"));
     t.daysoff = cmb_DaysOff->currentIndex() == 1;
     t.citybusinessesownable = cmb_CityOwnable->currentIndex() == 1;
-    if (!read.ok()) {
-        boxes_.show(window(), QStringLiteral("TG Edit"), read.refusal(), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
-        return;
+    if (read.accepted(boxes_, window())) {
+        storeTweaks(ctx_.state, t);
+        ShowCityTweaks();
     }
-    ctx_.state.bCityHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    ctx_.state.model.EditTweaks = t;
-    ShowCityTweaks();
 }
 
 void CityCommodityView::cmd_cityReset_Click() {
-    ctx_.state.bCityHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    ctx_.state.model.resetTweaks();
+    resetTweaks(ctx_.state);
     ShowCityTweaks();
 }
 
@@ -343,10 +306,10 @@ void CityCommodityView::lst_CommodityName_Click() {
         return;
     }
     const CommodityRecord& c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
-    showInBox(txt_Markup, toQString(formatFixed(c.markup, 2)), kMarkupLength);
-    showInBox(txt_Value, toQString(formatFixed(c.value, 2)));
+    showInBox(txt_Markup, fixedNumber(c.markup, 2), kMarkupLength);
+    showInBox(txt_Value, fixedNumber(c.value, 2));
     cmb_CommodityMembership->setCurrentIndex(membershipItem(c.membership));
-    const QString name = toQString(c.displayName);
+    const QString name = qtText(c.displayName);
     cmd_CommoditySet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));
     cmd_CommodityReset->setToolTip(QStringLiteral("Reset ") + name +
                                    QStringLiteral(" properties."));
@@ -357,21 +320,14 @@ void CityCommodityView::cmd_CommoditySet_Click() {
     if (s < 0) {
         return;
     }
+    CommodityRecord c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
     FieldReader read;
-    const double markup = read.number(txt_Markup->text(), QStringLiteral("Markup"));
-    const double value = read.number(txt_Value->text(), QStringLiteral("Value"));
-    if (!read.ok()) {
-        boxes_.show(window(), QStringLiteral("TG Edit"), read.refusal(), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
-        return;
-    }
-    ctx_.state.bCommodityHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    CommodityRecord& c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
-    c.markup = markup;
-    c.value = value;
+    c.markup = read.number(txt_Markup, QStringLiteral("Markup"));
+    c.value = read.number(txt_Value, QStringLiteral("Value"));
     c.membership = membershipOf(cmb_CommodityMembership->currentIndex());
-    c.changed = true;
+    if (read.accepted(boxes_, window())) {
+        storeCommodity(ctx_.state, s, c);
+    }
 }
 
 void CityCommodityView::cmd_CommodityReset_Click() {
@@ -379,9 +335,7 @@ void CityCommodityView::cmd_CommodityReset_Click() {
     if (s < 0) {
         return;
     }
-    ctx_.state.bCommodityHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
-    ctx_.state.model.resetCommodity(s);
+    resetCommodity(ctx_.state, s);
     lst_CommodityName_Click();
 }
 

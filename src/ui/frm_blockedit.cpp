@@ -12,9 +12,10 @@
 #include <QVBoxLayout>
 
 #include "project/app_context.h"
-#include "scripts/numbers.h"
-#include "ui/field_reading.h"
+#include "project/edits.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
+#include "ui/view_fields.h"
 
 namespace tg {
 
@@ -47,10 +48,8 @@ frm_blockedit::frm_blockedit(AppContext& ctx, MessageBoxService& boxes, QWidget*
     txt_Prestige->setObjectName(QStringLiteral("txt_Prestige"));
     txt_Value = new QLineEdit(this);
     txt_Value->setObjectName(QStringLiteral("txt_Value"));
-    auto* lbl_Prestige = new QLabel(QStringLiteral("Prestige"), this);
-    lbl_Prestige->setBuddy(txt_Prestige);
-    auto* lbl_Value = new QLabel(QStringLiteral("Value"), this);
-    lbl_Value->setBuddy(txt_Value);
+    QLabel* lbl_Prestige = labelFor(QStringLiteral("Prestige"), txt_Prestige, this);
+    QLabel* lbl_Value = labelFor(QStringLiteral("Value"), txt_Value, this);
 
     QGroupBox* frame_Ownability =
         optionGroup(QStringLiteral("Ownability"), opt_Ownability, QStringLiteral("Ownable"),
@@ -129,48 +128,43 @@ void frm_blockedit::showBlock() {
     }
     const BlockRecord& b =
         ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
-    setWindowTitle(toQString(b.displayName) + QStringLiteral(" Properties"));
+    setWindowTitle(qtText(b.displayName) + QStringLiteral(" Properties"));
     showControls();
 }
 
 void frm_blockedit::showControls() {
     const BlockRecord& b =
         ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
-    txt_Value->setText(toQString(formatInteger(b.value)));
-    txt_Prestige->setText(toQString(formatFixed(b.prestige, 1)));
+    showInBox(txt_Value, plainNumber(b.value));
+    showInBox(txt_Prestige, fixedNumber(b.prestige, 1));
     opt_BuildingRights[b.buildingrights ? 0 : 1]->setChecked(true);
     opt_Ownability[b.ownable ? 0 : 1]->setChecked(true);
 }
 
-bool frm_blockedit::storeBlock() {
+bool frm_blockedit::storeControls() {
     if (!hasBlock()) {
         return true;
     }
+    const int slot = ctx_.state.CurrentBlock;
+    BlockRecord b = ctx_.state.model.EditBlocks[static_cast<std::size_t>(slot)];
     FieldReader read;
-    const double prestige = read.number(txt_Prestige->text(), QStringLiteral("Prestige"));
-    const std::int16_t value = read.int16(txt_Value->text(), QStringLiteral("Value"));
-    if (!read.ok()) {
-        boxes_.show(this, QStringLiteral("TG Edit"), read.refusal(), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
-        return false;
-    }
-    BlockRecord& b = ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
     b.ownable = opt_Ownability[0]->isChecked();
     b.buildingrights = opt_BuildingRights[0]->isChecked();
-    b.prestige = prestige;
-    b.value = value;
-    b.changed = true;
-    ctx_.state.bBlockHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
+    b.prestige = read.number(txt_Prestige, QStringLiteral("Prestige"));
+    b.value = read.int16(txt_Value, QStringLiteral("Value"));
+    if (!read.accepted(boxes_, this)) {
+        return false;
+    }
+    storeBlock(ctx_.state, slot, b);
     return true;
 }
 
 void frm_blockedit::cmd_Set_Click() {
-    storeBlock();
+    storeControls();
 }
 
 void frm_blockedit::cmd_OK_Click() {
-    if (storeBlock()) {
+    if (storeControls()) {
         accept();
     }
 }
@@ -179,10 +173,8 @@ void frm_blockedit::cmd_Reset_Click() {
     if (!hasBlock()) {
         return;
     }
-    ctx_.state.model.resetBlock(ctx_.state.CurrentBlock);
+    resetBlock(ctx_.state, ctx_.state.CurrentBlock);
     showControls();
-    ctx_.state.bBlockHasChanged = true;
-    ctx_.state.bDataHasChanged = true;
 }
 
 void frm_blockedit::cmd_Cancel_Click() {

@@ -46,7 +46,7 @@ private:
     void showControls();
     // Stores the controls into the block; false (and a message) when a box
     // holds a number the block cannot take, in which case nothing is stored.
-    bool storeBlock();
+    bool storeControls();
 
     AppContext& ctx_;
     MessageBoxService& boxes_;

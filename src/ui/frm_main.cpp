@@ -19,13 +19,15 @@
 #include "model/notice.h"
 #include "project/app_context.h"
 #include "project/commands.h"
-#include "scripts/script_reader.h"
+#include "project/copy_checks.h"
+#include "project/edits.h"
 #include "ui/block_view.h"
 #include "ui/business_view.h"
 #include "ui/city_view.h"
 #include "ui/frm_about.h"
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 
 namespace tg {
 
@@ -33,14 +35,6 @@ namespace {
 
 const QString kTitle = QString::fromLatin1(kTitleTGEdit);
 const QString kSaveQuestion = QStringLiteral("Do you wish to save your changes?");
-
-// The length of the one game release whose rail and utility tweaks must not
-// be touched.
-constexpr std::uintmax_t kIncompatibleGameLength = 1486890;
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Refills a name list and puts the selection back on the row it was on, so
 // that the editor below it keeps working on the record it shows. The view's
@@ -133,11 +127,11 @@ void frm_main::buildViews() {
 }
 
 void frm_main::Form_Load() {
-    setWindowTitle(QStringLiteral("TG Edit : ") + fromStd(lastPathPart(ctx_.state.ProjectPath)));
+    setWindowTitle(QStringLiteral("TG Edit : ") + qtText(lastPathPart(ctx_.state.ProjectPath)));
     loadMapPicture();
     testGameVersion();
 
-    boxes_.showNotices(this, loadProjectModel(ctx_.fs, ctx_.app.Path, ctx_.state));
+    boxes_.showNotices(this, reloadProject(ctx_));
     frame_business->fillNames();
     frame_citycom->fillNames();
 
@@ -171,9 +165,7 @@ void frm_main::loadMapPicture() {
 }
 
 void frm_main::testGameVersion() {
-    // A game program that cannot be read is not the incompatible release.
-    const auto length = ctx_.fs.fileSize(ctx_.state.GamePath + "mc.exe");
-    ctx_.state.bVersionCompatible = !length || *length != kIncompatibleGameLength;
+    ctx_.state.bVersionCompatible = gameVersionCompatible(ctx_.fs, ctx_.state.GamePath);
 }
 
 void frm_main::showView(View view) {
@@ -261,7 +253,7 @@ bool frm_main::saveAndReload() {
         boxes_.showNotices(this, failures);
         return false;
     }
-    boxes_.show(this, kTitle, fromStd(saveMessage(ctx_)), MsgButtons::Ok, MsgIcon::None);
+    boxes_.show(this, kTitle, qtText(saveMessage(ctx_)), MsgButtons::Ok, MsgIcon::None);
     boxes_.showNotices(this, reloadProject(ctx_));
     refillKeepingRow(frame_business->lst_BusinessName, [this] { frame_business->fillNames(); });
     refillKeepingRow(frame_citycom->lst_CommodityName, [this] { frame_citycom->fillNames(); });
@@ -273,29 +265,39 @@ void frm_main::menu_file_save_Click() {
 }
 
 void frm_main::menu_file_import_Click() {
+    // What the copies need is looked for before the save, so that a command
+    // that cannot finish writes nothing at all.
+    if (const CopyCheck check = checkImport(ctx_); !check.ok()) {
+        boxes_.showFailures(this, check.notices);
+        return;
+    }
     if (!saveAndReload()) {
         return;
     }
-    if (boxes_.show(this, kTitle, fromStd(kImportQuestion), MsgButtons::YesNo,
+    if (boxes_.show(this, kTitle, qtText(kImportQuestion), MsgButtons::YesNo,
                     MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
     const Notices failures = importProject(ctx_);
     if (failures.empty()) {
-        boxes_.show(this, kTitle, fromStd(kImportDoneMessage), MsgButtons::Ok, MsgIcon::None);
+        boxes_.show(this, kTitle, qtText(kImportDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
         boxes_.showNotices(this, failures);
     }
 }
 
 void frm_main::menu_file_backup_Click() {
-    if (boxes_.show(this, kTitle, fromStd(kBackupQuestion), MsgButtons::YesNo,
+    if (const CopyCheck check = checkBackup(ctx_); !check.ok()) {
+        boxes_.showFailures(this, check.notices);
+        return;
+    }
+    if (boxes_.show(this, kTitle, qtText(kBackupQuestion), MsgButtons::YesNo,
                     MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
     const Notices failures = backupGame(ctx_);
     if (failures.empty()) {
-        boxes_.show(this, kTitle, fromStd(kBackupDoneMessage), MsgButtons::Ok, MsgIcon::None);
+        boxes_.show(this, kTitle, qtText(kBackupDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
         boxes_.showNotices(this, failures);
     }

@@ -10,6 +10,7 @@
 #include "fs/paths.h"
 #include "model/notice.h"
 #include "project/app_context.h"
+#include "project/copy_checks.h"
 #include "project/projects.h"
 #include "project/startup.h"
 #include "ui/drive_list.h"
@@ -204,8 +205,17 @@ void frm_project::txt_ProjectName_Change() {
 void frm_project::cmd_OK_Click() {
     ProjectOutcome outcome;
     if (iDialogType == 0) {
-        // Refuses an empty name, a name already used there and a name
-        // starting with a dot; reports a failed folder or copy.
+        // The name first, then what the copies need, before anything is
+        // written: an incomplete Backup never leaves a half-made project.
+        if (auto refusal = projectNameRefusal(ctx_, sParentFolder, sProjectName)) {
+            boxes_.showNotices(this, {*refusal});
+            return;
+        }
+        if (const CopyCheck check = checkNewProject(ctx_); !check.ok()) {
+            boxes_.showFailures(this, check.notices);
+            return;
+        }
+        // Reports a failed folder or copy.
         outcome = createProject(ctx_, sParentFolder, sProjectName);
     } else {
         // The folder open in the list, not one merely highlighted.

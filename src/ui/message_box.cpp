@@ -10,6 +10,13 @@ void MessageBoxService::showNotices(QWidget* parent, const Notices& notices) {
     }
 }
 
+void MessageBoxService::showFailures(QWidget* parent, const Notices& notices) {
+    for (const Notice& notice : notices) {
+        show(parent, QString::fromStdString(notice.title), QString::fromStdString(notice.text),
+             MsgButtons::Ok, MsgIcon::Critical);
+    }
+}
+
 MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& title, const QString& text,
                                     MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(parent);

@@ -24,6 +24,10 @@ public:
 
     // The core's notices, one OK-only box each, in order.
     void showNotices(QWidget* parent, const Notices& notices);
+
+    // The same with the critical icon: what a command found wanting before
+    // it wrote anything.
+    void showFailures(QWidget* parent, const Notices& notices);
 };
 
 // The real boxes (QMessageBox).

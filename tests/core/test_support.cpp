@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "fs/paths.h"
+
 namespace tg::test {
 
 namespace stdfs = std::filesystem;
@@ -82,9 +84,7 @@ void copyDemoGame(const std::string& folder) {
 std::string lowered(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = asciiLower(c);
     }
     return out;
 }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tg {
+
+class MessageBoxService;
+
+// The number boxes and pick lists of the editor views and the block dialog:
+// making them, showing a value in them, and reading them back into a record.
+
+// A text box for a number: its control name, tooltip (none when empty) and
+// width in pixels.
+QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget* parent);
+
+// A pick-only drop-down list, made the same way.
+QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
+
+// A caption label for field; the label is the field's buddy (its access key
+// moves to the field).
+QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent);
+
+// Number forms of the boxes: plain decimal, and a fixed number of decimals.
+QString plainNumber(long long value);
+QString fixedNumber(double value, int decimals);
+
+// Shows text in a box that holds at most `limit` typed characters. A longer
+// stored value is shown whole (the limit widens to fit it) instead of being
+// cut, so that a Set never stores a truncated number. Sets nothing when the
+// box already holds the text, so no change notification fires.
+void showInBox(QLineEdit* box, const QString& text, int limit);
+
+// The same for boxes without a limit.
+void showInBox(QLineEdit* box, const QString& text);
+
+// The items "first" to "last" of a number list, in plain decimal.
+QStringList numberItems(int first, int last);
+
+// Adds items without choosing one: a list keeps showing what it showed (or
+// nothing) and no change notification fires. An extra item of
+// showNumberItem is dropped first.
+void addItemsQuietly(QComboBox* list, const QStringList& items);
+
+// Chooses the item for value in a list whose items are the numbers first to
+// last. Any other value is shown as one extra item holding it (until the
+// next value is shown), so that a Set stores that value again instead of 0.
+void showNumberItem(QComboBox* list, int first, int last, int value);
+
+// Reads boxes and lists into record fields by the number-reading rule. A
+// number that does not fit its field (or overflows a double) is refused
+// rather than squeezed: the reader gives 0 for it and keeps the message of
+// the first refusal, so a Set can check accepted() before it stores
+// anything of the record.
+class FieldReader {
+public:
+    std::int16_t int16(const QLineEdit* box, const QString& field);
+    // A list gives the text of its chosen item (nothing chosen reads as 0).
+    std::int16_t int16(const QComboBox* list, const QString& field);
+    std::int32_t int32(const QLineEdit* box, const QString& field);
+    double number(const QLineEdit* box, const QString& field);
+
+    // True when every field fitted. Otherwise shows the message naming the
+    // first field refused and its range (title "TG Edit", exclamation icon)
+    // over parent, and gives false: the caller then stores nothing.
+    bool accepted(MessageBoxService& boxes, QWidget* parent) const;
+
+private:
+    std::int16_t int16(const QString& text, const QString& field);
+    void refuse(const QString& message);
+
+    QString refusal_;
+};
+
+}  // namespace tg
