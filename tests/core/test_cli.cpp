@@ -187,23 +187,6 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-// Every entry below the folder: a file as its bytes, a folder, a link as its
-// target. The program itself is left out.
-std::map<std::string, std::string> snapshot(const std::string& root) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : stdfs::recursive_directory_iterator(root)) {
-        const std::string path = entry.path().string().substr(root.size());
-        if (entry.is_symlink()) {
-            entries[path] = "link to " + stdfs::read_symlink(entry.path()).string();
-        } else if (entry.is_directory()) {
-            entries[path] = "folder";
-        } else if (path != "app/tgedit-cli") {
-            entries[path] = "file " + readBytes(entry.path().string());
-        }
-    }
-    return entries;
-}
-
 class CliTable : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CliTable, Case) {
@@ -254,7 +237,7 @@ TEST_P(CliTable, Case) {
         }
     }
 
-    const auto before = snapshot(root);
+    const auto before = test::entriesBelow(root);
     for (std::size_t n = 0; n < c.runs.size(); ++n) {
         const Step& r = c.runs[n];
         Words argv = {app + "tgedit-cli"};
@@ -279,7 +262,7 @@ TEST_P(CliTable, Case) {
     }
 
     // Only the files the case names have changed, and as it says.
-    const auto after = snapshot(root);
+    const auto after = test::entriesBelow(root);
     const auto entry = [&after](const std::string& path) {
         return after.count(path) != 0 ? after.at(path) : std::string("gone");
     };

@@ -42,7 +42,9 @@ std::string readBytes(const std::string& path) {
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
 }
 
 void writeBytes(const std::string& path, std::string_view bytes) {
@@ -100,6 +102,21 @@ std::string listFolder(const std::string& folder) {
         out += name + "\n";
     }
     return out;
+}
+
+std::map<std::string, std::string> entriesBelow(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
+        const std::string path = entry.path().string().substr(folder.size());
+        if (entry.is_symlink()) {
+            entries[path] = "link to " + stdfs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            entries[path] = "folder";
+        } else {
+            entries[path] = "file " + readBytes(entry.path().string());
+        }
+    }
+    return entries;
 }
 
 }  // namespace tg::test

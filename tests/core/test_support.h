@@ -4,6 +4,7 @@
 // writes, and an application folder or project laid out like the real ones.
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ void copyDemoGame(const std::string& folder);
 
 // Lists the names in a folder, sorted (hidden ones included).
 std::string listFolder(const std::string& folder);
+
+// Every entry below a folder (ending in the separator), by its path relative
+// to it: "file " and the bytes, "folder", or "link to " and the link's text.
+std::map<std::string, std::string> entriesBelow(const std::string& folder);
 
 // The text with its ASCII capitals lowered and every other byte kept: what
 // the case-blind searches are held against.
