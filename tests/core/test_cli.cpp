@@ -171,7 +171,8 @@ std::vector<Case> readTable(const std::string& table) {
 
 std::vector<Case> allCases() {
     std::vector<Case> all;
-    for (const char* table : {"usage", "show", "set", "diff", "check", "new", "import", "backup"}) {
+    for (const char* table :
+         {"usage", "show", "set", "diff", "check", "new", "import", "backup", "soak"}) {
         for (Case& c : readTable(table)) {
             all.push_back(std::move(c));
         }
