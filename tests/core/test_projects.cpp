@@ -1,281 +1,190 @@
+// Projects and the File menu's commands in the core: names a new project may
+// not take, the first open's refresh and the open count, the save message,
+// saves through symbolic links, and import and backup without their folders.
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
 #include "project/app_context.h"
+#include "project/commands.h"
+#include "project/edits.h"
 #include "project/projects.h"
 #include "project_fixtures.h"
-#include "scripts/text_ops.h"
+#include "scripts/script_files.h"
 
 namespace tg {
 namespace {
 
-using test::FaultyFileSystem;
-using test::kScriptNames;
-using test::kTemplateMarker;
-using test::makeAppFolder;
+namespace stdfs = std::filesystem;
 using test::readBytes;
 using test::scriptBytes;
 using test::TempDir;
 using test::writeBytes;
 
-namespace stdfs = std::filesystem;
-
-constexpr const char* kProjectFiles =
-    "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\ntgedit.prj\n";
-
-Notice appTitled(std::string_view text) {
-    return {"TGEdit", std::string(text)};
-}
-
-TEST(CreateProject, CopiesBackupAndTemplateByteForByte) {
+TEST(CreateProject, RefusedNamesCreateNothingAndSayWhyInTheDialogsOrder) {
     TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-
-    const ProjectOutcome outcome = createProject(ctx, app + "Projects/", "MyCity");
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.notices.empty());
-    const std::string project = app + "Projects/MyCity/";
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(test::listFolder(project), kProjectFiles);
-    for (std::string_view name : kScriptNames) {
-        EXPECT_EQ(readBytes(project + std::string(name)), scriptBytes("backup", name));
-    }
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), kTemplateMarker);
-}
-
-TEST(CreateProject, ParentWithoutTrailingSeparatorIsJoinedAsAFolder) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    EXPECT_TRUE(createProject(ctx, app + "Projects", "A").ok);
-    EXPECT_EQ(ctx.state.ProjectPath, app + "Projects/A/");
-}
-
-TEST(CreateProject, RefusedNamesCreateNothing) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
+    const std::string app = test::makeAppFolder(root, true);
     stdfs::create_directory(app + "Projects/Taken");
     writeBytes(app + "Projects/notes.txt", "mine");
     stdfs::create_directory(app + "Projects/.hidden");
-    writeBytes(app + "Projects/.hidden/hub.lua", "keep");
     AppContext ctx(app);
     ctx.state.ProjectPath = "/before/";
-
-    struct Case {
-        std::string name;
-        Notice notice;
+    const Notice exists{kApplicationTitle, std::string(kProjectExistsMessage)};
+    const Notice dot{kApplicationTitle, std::string(kDotNameMessage)};
+    const Notice forbidden{kTitleTGEdit, std::string(kForbiddenNameMessage)};
+    const std::pair<std::string, Notice> cases[] = {
+        {"", {kApplicationTitle, std::string(kEmptyNameMessage)}},
+        {"Taken", exists},
+        {"TAKEN", exists},
+        {"notes.txt", exists},
+        {".", dot},
+        {"..", dot},
+        {".hidden", dot},
+        {".Taken", dot},         // the dot before the name taken
+        {"./Taken", forbidden},  // a forbidden character before both
+        {"a/b", forbidden},
     };
-    const Case cases[] = {
-        {"", appTitled("Please enter a Project Name.")},
-        {"Taken", appTitled("This Project already exists, please choose another name.")},
-        {"TAKEN", appTitled("This Project already exists, please choose another name.")},
-        {"notes.txt", appTitled("This Project already exists, please choose another name.")},
-        {"a/b", Notice{"TG Edit", std::string(kForbiddenNameMessage)}},
-        {".", appTitled(kDotNameMessage)},
-        {"..", appTitled(kDotNameMessage)},
-        {".hidden", appTitled(kDotNameMessage)},
-    };
-    for (const Case& c : cases) {
-        const ProjectOutcome outcome = createProject(ctx, app + "Projects/", c.name);
-        EXPECT_FALSE(outcome.ok) << c.name;
-        ASSERT_EQ(outcome.notices.size(), 1u) << c.name;
-        EXPECT_EQ(outcome.notices[0], c.notice) << c.name;
+    for (const auto& [name, notice] : cases) {
+        const ProjectOutcome outcome = createProject(ctx, app + "Projects", name);
+        EXPECT_FALSE(outcome.ok) << name;
+        EXPECT_EQ(outcome.notices, Notices{notice}) << name;
     }
     EXPECT_EQ(ctx.state.ProjectPath, "/before/");
     EXPECT_EQ(test::listFolder(app + "Projects"), ".hidden\nTaken\nnotes.txt\n");
-    EXPECT_EQ(test::listFolder(app + "Projects/Taken"), "");
-    EXPECT_EQ(test::listFolder(app + "Projects/.hidden"), "hub.lua\n");
-    EXPECT_EQ(readBytes(app + "Projects/notes.txt"), "mine");
-    EXPECT_EQ(test::listFolder(app), "Backup\nProjects\ntge.prj\n");
-}
 
-TEST(CreateProject, FailedCopyLeavesNoMarkerAndNamesTheFile) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::remove(app + "Backup/commoditysettings.lua");
-    AppContext ctx(app);
-
-    const ProjectOutcome outcome = createProject(ctx, app + "Projects/", "Half");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0],
-              (Notice{"TG Edit", "Cannot copy " + app +
-                                     "Backup/commoditysettings.lua: No such file or directory"}));
-    EXPECT_EQ(ctx.state.ProjectPath, "");
-    EXPECT_FALSE(stdfs::exists(app + "Projects/Half/tgedit.prj"));
-    // Without a marker the folder is not a project.
-    EXPECT_FALSE(openProject(ctx, app + "Projects/Half/").ok);
-}
-
-TEST(CreateProject, MissingTemplateOrFolderIsReported) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::remove(app + "tge.prj");
-    AppContext ctx(app);
-    ProjectOutcome outcome = createProject(ctx, app + "Projects/", "NoMarker");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, "Cannot copy " + app + "tge.prj: No such file or directory");
-
-    outcome = createProject(ctx, app + "Gone/", "X");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text,
-              "Cannot create the folder " + app + "Gone/X: No such file or directory");
-    EXPECT_EQ(ctx.state.ProjectPath, "");
-}
-
-TEST(OpenProject, FirstOpenRefreshesHubOnceAndCountsOpens) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    ASSERT_TRUE(createProject(ctx, app + "Projects/", "City").ok);
-    const std::string project = app + "Projects/City/";
-    ctx.state.ProjectPath.clear();
-    // The project's scripts differ from Backup, as after editing.
-    for (std::string_view name : kScriptNames) {
-        writeBytes(project + std::string(name), scriptBytes("edited", name));
+    // The name box removes one kind of forbidden character at a time, in
+    // the order \ / : * ? " < > |.
+    const std::pair<std::string, std::optional<char>> firsts[] = {{"Plain name", std::nullopt},
+                                                                  {"a|b:c\\d", '\\'},
+                                                                  {"a|b:c", ':'},
+                                                                  {"x\"y<z", '"'},
+                                                                  {"|", '|'}};
+    for (const auto& [name, first] : firsts) {
+        EXPECT_EQ(firstForbiddenCharacter(name), first) << name;
     }
-
-    ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.notices.empty());
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(readBytes(project + "hub.lua"), scriptBytes("backup", "hub.lua"));
-    EXPECT_EQ(readBytes(project + "blocksettings.lua"), scriptBytes("edited", "blocksettings.lua"));
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 1 \r\n");
-
-    writeBytes(project + "hub.lua", scriptBytes("edited", "hub.lua"));
-    EXPECT_TRUE(openProject(ctx, app + "Projects/City").ok);
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(readBytes(project + "hub.lua"), scriptBytes("edited", "hub.lua"));
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 2 \r\n");
-    EXPECT_EQ(test::listFolder(project), kProjectFiles);
 }
 
-TEST(OpenProject, MarkerTextIsComparedTrimmedAndWithLetterCase) {
-    struct Case {
+TEST(OpenProject, TheFreshMarkerRefreshesHubOnceAndEveryOpenCountsOnce) {
+    const struct {
         std::string marker;
         bool refreshes;
         std::string rewritten;
+    } cases[] = {
+        {"  DO NOT DELETE THIS FILE.   \r\n 5 \r\n", true, " 6 "},
+        {"Do not delete this file.\r\n 5 \r\n", false, " 6 "},  // letter case counts
+        {"\"DO NOT DELETE THIS FILE.\"\n9", true, " 10 "},
+        {"DO NOT DELETE THIS FILE.", true, " 1 "},  // no count
+        {"TG Edit: 1.0.0.1\r\nlots\r\n", false, " 1 "},
+        {"TG Edit: 1.0.0.1\r\n 32767 \r\n", false, " 32767 "},  // full
+        {"", false, " 1 "},
     };
-    const Case cases[] = {
-        {"  DO NOT DELETE THIS FILE.   \r\n 5 \r\n", true, "TG Edit: 1.0.0.1\r\n 6 \r\n"},
-        {"Do not delete this file.\r\n 5 \r\n", false, "TG Edit: 1.0.0.1\r\n 6 \r\n"},
-        {"\"DO NOT DELETE THIS FILE.\"\n9", true, "TG Edit: 1.0.0.1\r\n 10 \r\n"},
-        // Damaged or full counts.
-        {"DO NOT DELETE THIS FILE.", true, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-        {"TG Edit: 1.0.0.1\r\nlots\r\n", false, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-        {"TG Edit: 1.0.0.1\r\n 32767 \r\n", false, "TG Edit: 1.0.0.1\r\n 32767 \r\n"},
-        {"", false, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempDir root;
-        const std::string app = makeAppFolder(root, true);
+        const std::string app = test::makeAppFolder(root, true);
         const std::string project = app + "Projects/P/";
         stdfs::create_directory(project);
         writeBytes(project + "hub.lua", "-- mine\r\n");
         writeBytes(project + "tgedit.prj", c.marker);
         AppContext ctx(app);
 
-        EXPECT_TRUE(openProject(ctx, project).ok) << c.marker;
+        EXPECT_TRUE(openProject(ctx, app + "Projects/P").ok) << c.marker;
+        EXPECT_EQ(ctx.state.ProjectPath, project);
         EXPECT_EQ(readBytes(project + "hub.lua"),
                   c.refreshes ? scriptBytes("backup", "hub.lua") : "-- mine\r\n")
             << c.marker;
-        EXPECT_EQ(readBytes(project + "tgedit.prj"), c.rewritten) << c.marker;
+        EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + c.rewritten + "\r\n");
     }
 }
 
-TEST(OpenProject, FolderWithoutMarkerIsRefused) {
+TEST(OpenProject, AFolderWithoutMarkerIsRefused) {
     TempDir root;
-    const std::string app = makeAppFolder(root, true);
+    const std::string app = test::makeAppFolder(root, true);
     AppContext ctx(app);
     ctx.state.ProjectPath = "/kept/";
     for (const std::string& folder :
          {app + "Projects/", app + "Projects", app + "Missing/", std::string()}) {
         const ProjectOutcome outcome = openProject(ctx, folder);
         EXPECT_FALSE(outcome.ok) << folder;
-        ASSERT_EQ(outcome.notices.size(), 1u);
-        EXPECT_EQ(outcome.notices[0], appTitled("Invalid Project Path."));
+        EXPECT_EQ(outcome.notices,
+                  (Notices{{kApplicationTitle, std::string(kInvalidProjectPathMessage)}}));
     }
     EXPECT_EQ(ctx.state.ProjectPath, "/kept/");
     EXPECT_EQ(test::listFolder(app + "Projects"), "");
 }
 
-TEST(OpenProject, FailedRefreshLeavesMarkerAndProjectUnopened) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    ASSERT_TRUE(createProject(ctx, app + "Projects/", "P").ok);
-    const std::string project = ctx.state.ProjectPath;
-    ctx.state.ProjectPath = "/kept/";
-    stdfs::remove(app + "Backup/hub.lua");
-    writeBytes(project + "hub.lua", "-- mine\r\n");
-
-    const ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text,
-              "Cannot copy " + app + "Backup/hub.lua: No such file or directory");
-    EXPECT_EQ(ctx.state.ProjectPath, "/kept/");
-    EXPECT_EQ(readBytes(project + "hub.lua"), "-- mine\r\n");
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), kTemplateMarker);
-}
-
-TEST(OpenProject, FailedMarkerWriteLeavesProjectUnopened) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    const std::string project = app + "Projects/P/";
-    stdfs::create_directory(project);
-    writeBytes(project + "tgedit.prj", "TG Edit: 1.0.0.1\r\n 4 \r\n");
-    FaultyFileSystem fs(FsStep::Rename, "tgedit.prj");
-    AppContext ctx(app, fs);
-
-    const ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, "Cannot write " + project + "tgedit.prj: injected failure");
-    EXPECT_EQ(ctx.state.ProjectPath, "");
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 4 \r\n");
-}
-
-TEST(ProjectName, CleanedOneKindOfCharacterAtATimeInTestOrder) {
-    EXPECT_EQ(firstForbiddenCharacter("Plain name"), std::nullopt);
-    EXPECT_EQ(firstForbiddenCharacter("a|b:c\\d"), '\\');
-    EXPECT_EQ(firstForbiddenCharacter("a|b:c"), ':');
-    EXPECT_EQ(firstForbiddenCharacter("x\"y<z"), '"');
-    EXPECT_EQ(firstForbiddenCharacter("|"), '|');
-
-    std::string name = "a/b\\c/d:";
-    int passes = 0;
-    while (auto c = firstForbiddenCharacter(name)) {
-        name = removeCharacter(name, *c);
-        ++passes;
+TEST(SaveMessage, NamesTheProjectInUpperCase) {
+    AppContext ctx("/x/");
+    const std::pair<std::string, std::string> cases[] = {
+        {"/x/Projects/MyCity/", "MYCITY"}, {"/x/Projects/My City 2", "MY CITY 2"}, {"/", ""}};
+    for (const auto& [folder, name] : cases) {
+        ctx.state.ProjectPath = folder;
+        EXPECT_EQ(saveMessage(ctx), "Project: " + name + " has been successfully saved.");
     }
-    EXPECT_EQ(name, "abcd");
-    EXPECT_EQ(passes, 3);
 }
 
-TEST(ProjectName, RefusalComesInTheDialogsOrderAndCreatesNothing) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::create_directory(app + "Projects/Taken");
-    AppContext ctx(app);
-    const std::string parent = app + "Projects";  // without its separator
+TEST(SaveProject, WritesThroughAScriptThatIsALinkAndKeepsTheLink) {
+    for (const std::string link : {"../store/blocksettings.lua", "$/store/blocksettings.lua"}) {
+        TempDir root;
+        const std::string app = root / "app/";
+        const std::string project = root / "project/";
+        for (const std::string& folder : {app, project, root / "store/"}) {
+            stdfs::create_directories(folder);
+        }
+        test::copyDataFiles(app);
+        test::copyDemoScripts(project);
+        stdfs::rename(project + "blocksettings.lua", root / "store/blocksettings.lua");
+        const std::string text = link[0] == '$' ? root / link.substr(2) : link;
+        stdfs::create_symlink(text, project + "blocksettings.lua");
+        AppContext ctx(app);
+        ctx.state.ProjectPath = project;
+        ASSERT_TRUE(reloadProject(ctx).empty());
+        BlockRecord airport = ctx.state.model.EditBlocks[5];
+        airport.value = 150;
+        airport.prestige = 2.25;
+        airport.ownable = true;
+        airport.buildingrights = true;
+        storeBlock(ctx.state, 5, airport);
 
-    EXPECT_FALSE(projectNameRefusal(ctx, parent, "Fresh"));
-    const auto text = [&](const std::string& name) {
-        const auto refusal = projectNameRefusal(ctx, parent, name);
-        return refusal ? refusal->text : std::string("(none)");
-    };
-    EXPECT_EQ(text(""), kEmptyNameMessage);
-    EXPECT_EQ(text("./Taken"), kForbiddenNameMessage);  // before the dot and the name
-    EXPECT_EQ(text(".Taken"), kDotNameMessage);         // before the name
-    EXPECT_EQ(text("taken"), kProjectExistsMessage);
-    EXPECT_EQ(test::listFolder(app + "Projects"), "Taken\n");
+        ASSERT_TRUE(saveProject(ctx).empty());
+        EXPECT_EQ(stdfs::read_symlink(project + "blocksettings.lua"), text);
+        // What tgedit-cli set writes for the same values.
+        EXPECT_EQ(readBytes(root / "store/blocksettings.lua"),
+                  readBytes(TGEDIT_TEST_DATA_DIR "/cli/set/airport.lua"));
+        EXPECT_EQ(test::listFolder(root / "store"), "blocksettings.lua\n");
+        EXPECT_EQ(test::listFolder(project),
+                  "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
+    }
+}
+
+TEST(ImportAndBackup, CopyUnderTheGamesOwnSpellingAndNeedTheirFolders) {
+    TempDir root;
+    const std::string app = test::makeAppFolder(root, true);
+    const std::string game = test::makeGame(root, "Tollgrove", "scripts/default");
+    const std::string project = app + "Projects/City/";
+    stdfs::create_directory(project);
+    for (std::string_view name : kScriptFiles) {
+        writeBytes(project + std::string(name), scriptBytes("project", name));
+    }
+    AppContext ctx(app);
+    ctx.state.GamePath = game;
+    EXPECT_TRUE(backupGame(ctx).empty());
+    // Not known: nothing is copied from or to where the program happens to run.
+    EXPECT_EQ(importProject(ctx).size(), 1u);
+    ctx.state.ProjectPath = project;
+    ctx.state.GamePath.clear();
+    EXPECT_EQ(importProject(ctx).size(), 1u);
+    EXPECT_EQ(backupGame(ctx).size(), 1u);
+    ctx.state.GamePath = game;
+    EXPECT_TRUE(importProject(ctx).empty());
+    for (std::string_view name : kScriptFiles) {
+        EXPECT_EQ(readBytes(game + "scripts/default/" + std::string(name)),
+                  scriptBytes("project", name));
+        EXPECT_EQ(readBytes(app + "Backup/" + std::string(name)), scriptBytes("game", name));
+    }
+    EXPECT_EQ(test::listFolder(game + "scripts/default"),
+              "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
 }
 
 }  // namespace
