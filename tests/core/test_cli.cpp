@@ -29,41 +29,6 @@ using Words = std::vector<std::string>;
 
 const std::string kTables = TGEDIT_TEST_DATA_DIR "/cli/";
 
-// Blanks separate words; a word in double quotes may hold blanks and the
-// escapes \r \n \t \" \\ and \xHH.
-Words wordsOf(const std::string& line) {
-    Words words;
-    for (std::size_t i = 0; i < line.size();) {
-        if (line[i] == ' ') {
-            ++i;
-            continue;
-        }
-        std::string word;
-        if (line[i] != '"') {
-            const std::size_t end = std::min(line.find(' ', i), line.size());
-            words.push_back(line.substr(i, end - i));
-            i = end;
-            continue;
-        }
-        for (++i; i < line.size() && line[i] != '"'; ++i) {
-            if (line[i] != '\\' || i + 1 == line.size()) {
-                word += line[i];
-                continue;
-            }
-            const char e = line[++i];
-            if (e == 'x') {
-                word += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
-                i += 2;
-            } else {
-                word += e == 'r' ? '\r' : e == 'n' ? '\n' : e == 't' ? '\t' : e;
-            }
-        }
-        words.push_back(word);
-        ++i;
-    }
-    return words;
-}
-
 // What one stream must hold: the lines given (a line in double quotes is a
 // word as above, without a line end of its own), or a file of the tables
 // with the "- old" lines taken out and the "+ new" lines put in their place.
@@ -75,7 +40,7 @@ struct Expected {
         std::string out;
         if (file.empty()) {
             for (const std::string& line : lines) {
-                out += line[0] == '"' ? wordsOf(line)[0] : line + "\n";
+                out += line[0] == '"' ? test::wordsOf(line)[0] : line + "\n";
             }
             return out;
         }
@@ -102,7 +67,7 @@ struct Expected {
 
 struct Step {
     Words args;
-    test::Input input = test::Input::Empty;
+    test::Input input = test::Input::File;
     std::string typed;
     int status = 0;
     Expected out, err;
@@ -129,7 +94,7 @@ std::vector<Case> readTable(const std::string& table) {
             continue;
         }
         block = nullptr;
-        Words w = wordsOf(line);
+        Words w = test::wordsOf(line);
         if (w.empty() || w[0][0] == '#') {
             continue;
         }
@@ -150,7 +115,7 @@ std::vector<Case> readTable(const std::string& table) {
         } else if (key == "lua") {
             c.luaFolders.push_back(w[0]);
         } else if (key == "input") {
-            next.input = w[0] == "terminal" ? test::Input::Terminal : test::Input::Pipe;
+            next.input = w[0] == "terminal" ? test::Input::Terminal : test::Input::File;
             next.typed = w[1];
         } else if (key == "run") {
             next.args = w;
@@ -248,43 +213,40 @@ TEST_P(CliTable, Case) {
         const test::CommandResult result = test::runCommand(argv, r.input, r.typed);
         const std::string out = replaceAll(result.out, rootName, "$ROOT");
         const std::string err = replaceAll(result.err, rootName, "$ROOT");
-        const std::string what = "run " + std::to_string(n + 1) + " of " + c.id;
-        EXPECT_EQ(result.exitCode, r.status) << what << "\n" << err;
-        EXPECT_EQ(out, r.out.text()) << what;
-        EXPECT_EQ(err, r.err.text()) << what;
-        if (out != r.out.text() || err != r.err.text()) {
-            // For a look at what the program printed instead.
-            const std::string keep =
-                "cli-actual/" + c.table + "-" + c.id + "-" + std::to_string(n + 1);
+        const std::string what = c.id + "-" + std::to_string(n + 1);
+        EXPECT_EQ(result.exitCode, r.status) << "run " << what << "\n" << err;
+        EXPECT_EQ(out, r.out.text()) << "run " << what;
+        EXPECT_EQ(err, r.err.text()) << "run " << what;
+        if (out != r.out.text() || err != r.err.text()) {  // kept for a look
             stdfs::create_directories("cli-actual");
-            writeBytes(keep + ".out", out);
-            writeBytes(keep + ".err", err);
+            writeBytes("cli-actual/" + c.table + "-" + what + ".out", out);
+            writeBytes("cli-actual/" + c.table + "-" + what + ".err", err);
         }
     }
 
     // Only the files the case names have changed, and as it says.
     const auto after = test::entriesBelow(root);
-    const auto entry = [&after](const std::string& path) {
-        return after.count(path) != 0 ? after.at(path) : std::string("gone");
+    const auto entry = [](const std::map<std::string, std::string>& all, const std::string& path) {
+        return all.count(path) != 0 ? all.at(path) : std::string("gone");
     };
     std::set<std::string> named;
     for (const Words& f : c.files) {
         const std::string path = expand(f[0]);
         named.insert(path);
         if (f[1] == "changed") {
-            EXPECT_NE(entry(path), before.count(path) != 0 ? before.at(path) : "gone") << path;
-            continue;
+            EXPECT_NE(entry(after, path), entry(before, path)) << path;
+        } else {
+            EXPECT_EQ(entry(after, path), f[1] == "="   ? entry(after, f[2])
+                                          : f[1] == "<" ? "file " + readBytes(kTables + f[2])
+                                                        : f[1])
+                << path;
         }
-        const std::string expected = f[1] == "="   ? entry(f[2])
-                                     : f[1] == "<" ? "file " + readBytes(kTables + f[2])
-                                                   : f[1];
-        EXPECT_EQ(entry(path), expected) << c.id << ": " << path;
     }
-    for (const auto& [path, was] : before) {
-        EXPECT_TRUE(named.count(path) != 0 || entry(path) == was) << c.id << " changed " << path;
-    }
-    for (const auto& [path, now] : after) {
-        EXPECT_TRUE(named.count(path) != 0 || before.count(path) != 0) << c.id << " made " << path;
+    for (const auto* all : {&before, &after}) {
+        for (const auto& [path, ignored] : *all) {
+            EXPECT_TRUE(named.count(path) != 0 || entry(after, path) == entry(before, path))
+                << "changed: " << path;
+        }
     }
 
     // The game's interpreter reads the scripts as the editor reads them.

@@ -28,12 +28,6 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ec;
-    // Undo read-only modes that tests set, so everything can be removed.
-    for (auto it = stdfs::recursive_directory_iterator(path_, ec);
-         it != stdfs::recursive_directory_iterator(); it.increment(ec)) {
-        stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
-    }
-    stdfs::permissions(path_, stdfs::perms::owner_all, stdfs::perm_options::add, ec);
     stdfs::remove_all(path_, ec);
 }
 
@@ -117,6 +111,36 @@ std::map<std::string, std::string> entriesBelow(const std::string& folder) {
         }
     }
     return entries;
+}
+
+// Blanks separate words; a word in double quotes may hold blanks and the
+// escapes \r \n \" \\ and \xHH.
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ') {
+            continue;
+        }
+        if (line[i] != '"') {
+            const std::size_t end = std::min(line.find(' ', i), line.size());
+            words.push_back(line.substr(i, end - i));
+            i = end;
+            continue;
+        }
+        std::string word;
+        for (++i; i < line.size() && line[i] != '"'; ++i) {
+            char c = line[i];
+            if (c == '\\' && line[++i] == 'x') {
+                c = static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else if (c == '\\') {
+                c = line[i] == 'r' ? '\r' : line[i] == 'n' ? '\n' : line[i];
+            }
+            word += c;
+        }
+        words.push_back(word);
+    }
+    return words;
 }
 
 }  // namespace tg::test

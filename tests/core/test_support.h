@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tg::test {
 
@@ -41,6 +42,10 @@ void copyDemoGame(const std::string& folder);
 
 // Lists the names in a folder, sorted (hidden ones included).
 std::string listFolder(const std::string& folder);
+
+// The words of a line of a test table: blanks separate them; a word in
+// double quotes may hold blanks and the escapes \r \n \" \\ and \xHH.
+std::vector<std::string> wordsOf(const std::string& line);
 
 // Every entry below a folder (ending in the separator), by its path relative
 // to it: "file " and the bytes, "folder", or "link to " and the link's text.
