@@ -165,10 +165,8 @@ TEST_P(CliTable, Case) {
     };
 
     const std::string app = root + "app/";
-    stdfs::create_directories(app + "Projects");
-    stdfs::create_directories(app + "Backup");
-    stdfs::create_directories(root + "project");
     test::copyDataFiles(app);
+    stdfs::create_directory(app + "Projects");
     test::copyDemoScripts(app + "Backup/");
     test::copyDemoScripts(root + "project/");
     test::copyDemoGame(root + "game/");

@@ -78,7 +78,6 @@ struct Workspace {
     AppContext ctx{app, fs};
 
     Workspace() {
-        stdfs::create_directories(app);
         test::copyDataFiles(app);
         test::copyDemoGame(root / "game/");
         for (std::string_view name : kScriptFiles) {

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "fs/file_system.h"
-#include "fs/paths.h"
 #include "test_support.h"
 
 namespace tg {
@@ -188,17 +187,6 @@ TEST(AtomicReplace, KeepsTheOldFileWhenMakingTheBytesThrows) {
                  std::bad_alloc);
     EXPECT_EQ(readBytes(p.target), "old");
     EXPECT_EQ(test::listFolder(p.dir / "project"), "hub.lua\n");
-}
-
-TEST(Paths, LastPartAndTrailingSeparator) {
-    const std::pair<std::string, std::string> lastParts[] = {
-        {"/home/MyCity/", "MyCity"}, {"/home/MyCity", "MyCity"}, {"/", ""}, {"NoSeparator", ""}};
-    for (const auto& [path, last] : lastParts) {
-        EXPECT_EQ(lastPathPart(path), last) << path;
-    }
-    EXPECT_EQ(withTrailingSeparator("a"), "a/");
-    EXPECT_EQ(withTrailingSeparator("a/"), "a/");
-    EXPECT_EQ(withTrailingSeparator(""), "");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "project/edits.h"
 #include "project/projects.h"
 #include "project/startup.h"
+#include "run_command.h"
 #include "scripts/script_files.h"
 #include "test_support.h"
 
@@ -60,39 +61,28 @@ TEST(FirstStart, AFolderThatCannotBeMadeLeavesTheNextStartAFirstStart) {
     EXPECT_FALSE(configExists(ctx));
 }
 
-TEST(LaterStart, CountsOncePerRunAndFillsOnlyWhatIsMissing) {
-    // $G is the game folder, $C the same under a name with a comma, $A the
-    // application folder.
-    const struct {
-        std::string config;
-        std::vector<std::string> removed;
-        std::string configAfter, backupFrom;  // per script: backup, game or missing
-        std::vector<std::string> notices;
-    } cases[] = {
-        {"$G\r\n 41 \r\n", {}, "$G\r\n 42 \r\n", "bbbb", {}},
-        {"$G\n", {"businesssettings.lua"}, "$G\r\n 1 \r\n", "bgbb", {}},
-        {"$G\r\n 2147483647 \r\n", {}, "$G\r\n 2147483647 \r\n", "bbbb", {}},
-        {"\"$C\"\r\n 1 \r\n", {"hub.lua"}, "\"$C\"\r\n 2 \r\n", "bbbg", {}},
-        {"$G\r\n 1 \r\n", {"", "../Projects"}, "$G\r\n 2 \r\n", "gggg", {}},
-        {"$Agone/\r\n 5 \r\n",
-         {"hub.lua", "blocksettings.lua"},
-         "$Agone/\r\n 6 \r\n",
-         "-bb-",
-         {"Cannot copy $Agone/SCRIPTS/DEFAULT/blocksettings.lua: No such file or directory",
-          "Cannot copy $Agone/SCRIPTS/DEFAULT/hub.lua: No such file or directory"}},
-        {"",
-         {"hub.lua"},
-         "\r\n 1 \r\n",
-         "bbb-",
-         {"Cannot fill $ABackup: tgedit.cfg names no Tollgrove folder"}},
-        {"(a folder)",
-         {},
-         "(a folder)",
-         "bbbb",
-         {"Cannot read $Atgedit.cfg: it is a folder, not a file"}},
-    };
-    for (const auto& c : cases) {
+TEST(StartsAndOpens, AsTheTableSays) {
+    const std::string table = readBytes(TGEDIT_TEST_DATA_DIR "/starts_and_opens.txt");
+    for (const std::string& line : test::linesOf(table)) {
+        const std::vector<std::string> w = test::wordsOf(line);
+        if (w.empty() || w[0][0] == '#') {
+            continue;
+        }
+        SCOPED_TRACE(line);
         Folders f;
+        AppContext ctx(f.app);
+        if (w[0] == "open") {
+            const std::string project = f.app + "Projects/P/";
+            stdfs::create_directory(project);
+            writeBytes(project + "hub.lua", "-- mine\r\n");
+            writeBytes(project + "tgedit.prj", w[1]);
+            EXPECT_TRUE(openProject(ctx, f.app + "Projects/P").ok);
+            EXPECT_EQ(ctx.state.ProjectPath, project);
+            EXPECT_EQ(readBytes(project + "hub.lua"),
+                      w[2] == "refresh" ? scriptBytes("backup", "hub.lua") : "-- mine\r\n");
+            EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + w[3] + "\r\n");
+            continue;
+        }
         stdfs::create_directory_symlink(f.game, f.root / "Toll,grove");
         const auto expand = [&f](std::string text) {
             for (const auto& [from, to] : {std::pair{"$G", f.game}, std::pair{"$A", f.app},
@@ -103,83 +93,57 @@ TEST(LaterStart, CountsOncePerRunAndFillsOnlyWhatIsMissing) {
             }
             return text;
         };
-        if (c.config == "(a folder)") {
+        const auto config = [&f] {
+            return stdfs::is_directory(f.app + "tgedit.cfg") ? std::string("folder")
+                                                             : readBytes(f.app + "tgedit.cfg");
+        };
+        std::string after, backup;
+        Notices notices;
+        for (std::size_t i = 2; i + 1 < w.size(); i += 2) {
+            if (w[i] == "remove") {
+                stdfs::remove_all(f.app + "Backup/" + w[i + 1]);
+            } else if (w[i] == "after") {
+                after = expand(w[i + 1]);
+            } else if (w[i] == "backup") {
+                backup = w[i + 1];
+            } else {
+                notices.push_back({kTitleTGEdit, expand(w[i + 1])});
+            }
+        }
+        if (w[1] == "folder") {
             stdfs::create_directory(f.app + "tgedit.cfg");
         } else {
-            writeBytes(f.app + "tgedit.cfg", expand(c.config));
+            writeBytes(f.app + "tgedit.cfg", expand(w[1]));
         }
-        for (const std::string& name : c.removed) {
-            stdfs::remove_all(f.app + "Backup/" + name);
-        }
-        Notices expected;
-        for (const std::string& text : c.notices) {
-            expected.push_back({kTitleTGEdit, expand(text)});
-        }
-        AppContext ctx(f.app);
-        for (int check = 0; check < 2; ++check) {  // counted once per run
-            EXPECT_EQ(checkExistingConfig(ctx), expected) << c.config;
-            EXPECT_EQ(stdfs::is_directory(f.app + "tgedit.cfg") ? std::string("(a folder)")
-                                                                : readBytes(f.app + "tgedit.cfg"),
-                      expand(c.configAfter));
+        for (int check = 0; check < 2; ++check) {
+            EXPECT_EQ(checkExistingConfig(ctx), notices);
+            EXPECT_EQ(config(), after);
         }
         EXPECT_TRUE(stdfs::is_directory(f.app + "Projects"));
         for (std::size_t i = 0; i < 4; ++i) {
             const std::string path = f.app + "Backup/" + std::string(kScriptFiles[i]);
-            const char from = c.backupFrom[i];
-            EXPECT_EQ(
-                stdfs::exists(path) ? readBytes(path) : "-",
-                from == '-' ? "-" : scriptBytes(from == 'b' ? "backup" : "game", kScriptFiles[i]))
-                << c.config << " " << kScriptFiles[i];
+            const std::string place = backup[i] == 'b' ? "backup" : "game";
+            EXPECT_EQ(stdfs::exists(path) ? readBytes(path) : "-",
+                      backup[i] == '-' ? "-" : scriptBytes(place, kScriptFiles[i]));
         }
     }
 }
 
-TEST(NewProject, NamesAreRefusedInTheDialogsOrder) {
+TEST(Projects, NamesAndFoldersAreRefusedInTheDialogsOrder) {
     Folders f;
     stdfs::create_directory(f.app + "Projects/Taken");
     AppContext ctx(f.app);
-    const std::pair<std::string, std::string_view> cases[] = {
+    const std::pair<std::string, std::string_view> names[] = {
         {"./Taken", kForbiddenNameMessage},  // before the dot and the name
         {".Taken", kDotNameMessage},         // before the name
         {"taken", kProjectExistsMessage},
     };
-    for (const auto& [name, text] : cases) {
+    for (const auto& [name, text] : names) {
         const ProjectOutcome outcome = createProject(ctx, f.app + "Projects", name);
         ASSERT_EQ(outcome.notices.size(), 1u) << name;
         EXPECT_EQ(outcome.notices[0].text, text) << name;
     }
     EXPECT_EQ(test::listFolder(f.app + "Projects"), "Taken\n");
-}
-
-TEST(OpenProject, TheFreshMarkerRefreshesHubOnceAndEveryOpenCountsOnce) {
-    const struct {
-        std::string marker;
-        bool refreshes;
-        std::string count;
-    } cases[] = {
-        {"  DO NOT DELETE THIS FILE.   \r\n 5 \r\n", true, " 6 "},
-        {"Do not delete this file.\r\n 5 \r\n", false, " 6 "},  // letter case counts
-        {"\"DO NOT DELETE THIS FILE.\"\n9", true, " 10 "},
-        {"DO NOT DELETE THIS FILE.", true, " 1 "},  // no count
-        {"TG Edit: 1.0.0.1\r\nlots\r\n", false, " 1 "},
-        {"TG Edit: 1.0.0.1\r\n 32767 \r\n", false, " 32767 "},  // full
-        {"", false, " 1 "},
-    };
-    for (const auto& c : cases) {
-        Folders f;
-        const std::string project = f.app + "Projects/P/";
-        stdfs::create_directory(project);
-        writeBytes(project + "hub.lua", "-- mine\r\n");
-        writeBytes(project + "tgedit.prj", c.marker);
-        AppContext ctx(f.app);
-        EXPECT_TRUE(openProject(ctx, f.app + "Projects/P").ok) << c.marker;
-        EXPECT_EQ(ctx.state.ProjectPath, project);
-        EXPECT_EQ(readBytes(project + "hub.lua"),
-                  c.refreshes ? scriptBytes("backup", "hub.lua") : "-- mine\r\n");
-        EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + c.count + "\r\n");
-    }
-    Folders f;
-    AppContext ctx(f.app);
     for (const std::string& folder : {f.app + "Projects", f.app + "Missing/", std::string()}) {
         EXPECT_EQ(openProject(ctx, folder).notices,
                   (Notices{{kApplicationTitle, std::string(kInvalidProjectPathMessage)}}));

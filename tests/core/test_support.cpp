@@ -51,28 +51,21 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 
 namespace {
 
-void copyFolderFiles(const stdfs::path& from, const std::string& to) {
-    for (const auto& entry : stdfs::directory_iterator(from)) {
-        if (entry.is_regular_file()) {
-            stdfs::copy_file(entry.path(), stdfs::path(to) / entry.path().filename(),
-                             stdfs::copy_options::overwrite_existing);
-        }
-    }
-}
+// The shipped folders hold files only; a file already there is replaced.
+constexpr auto kCopy = stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing;
 
 }  // namespace
 
 void copyDataFiles(const std::string& folder) {
-    copyFolderFiles(TGEDIT_DATA_DIR, folder);
+    stdfs::copy(TGEDIT_DATA_DIR, folder, kCopy);
 }
 
 void copyDemoScripts(const std::string& folder) {
-    copyFolderFiles(stdfs::path(TGEDIT_DEMO_GAME_DIR) / "SCRIPTS" / "DEFAULT", folder);
+    stdfs::copy(TGEDIT_DEMO_GAME_DIR "/SCRIPTS/DEFAULT", folder, kCopy);
 }
 
 void copyDemoGame(const std::string& folder) {
-    stdfs::copy(TGEDIT_DEMO_GAME_DIR, folder,
-                stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing);
+    stdfs::copy(TGEDIT_DEMO_GAME_DIR, folder, kCopy);
 }
 
 std::string lowered(std::string_view text) {

@@ -99,6 +99,10 @@ local function text(v)
     return (v == nil or v == "") and '""' or v
 end
 
+local function entry(e)
+    return e and tostring(e.name) .. ":" .. integer(e.amount) or ":0"
+end
+
 -- A commodity's group: the last call that names one of the three.
 local function membership(record)
     local found
@@ -147,14 +151,14 @@ for _, kind in ipairs(kinds) do
         end
         for _, field in ipairs(fields) do
             if field[1] == "commodities" then
+                -- A business sells at least one commodity; later free entries are no loss.
                 local entries = rawget(record, "commodities") or {}
-                emit("commodity1", entries[1], function(e)
-                    return e and tostring(e.name) .. ":" .. integer(e.amount) or ":0"
-                end)
-                for k = 2, 6 do
+                for k = 1, 6 do
                     local e = entries[k]
-                    io.write(name, " ", code, " commodity", k, " ",
-                             e and tostring(e.name) .. ":" .. integer(e.amount) or ":0", "\n")
+                    if e == nil and k > 1 then
+                        e = false
+                    end
+                    emit("commodity" .. k, e, entry)
                 end
             elseif field[1] == "membership" then
                 emit("membership", membership(record), text)
