@@ -33,38 +33,6 @@ namespace stdfs = std::filesystem;
 using test::readBytes;
 using test::writeBytes;
 
-// Once armed, fails one step of the work on one file: on the target side the
-// temporary file (open, write, flush), the rename onto the file or the flush
-// of its folder after that rename; on the source side the opening or reading
-// of a copy's source.
-class FailOneFile : public FileSystem {
-public:
-    void arm(FsStep step, std::string file) {
-        step_ = step;
-        file_ = std::move(file);
-    }
-    int hits = 0;
-
-protected:
-    std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
-        const auto cut = file_.rfind('/');
-        const bool temporary =
-            path.rfind(file_.substr(0, cut) + "/." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
-        const bool match =
-            step == FsStep::FlushFolder ? renamed_ == file_ : path == file_ || temporary;
-        renamed_ = step == FsStep::Rename ? path : renamed_;
-        if (step != step_ || !match) {
-            return std::nullopt;
-        }
-        ++hits;
-        return "injected failure";
-    }
-
-private:
-    std::optional<FsStep> step_;
-    std::string file_, renamed_;
-};
-
 // An application folder whose Backup was filled by a first start from a
 // copy of the stand-in game, and the project City made from it, opened and
 // loaded, with every kind marked changed and an entry the script has no
@@ -72,7 +40,7 @@ private:
 // wrong place shows.
 struct Workspace {
     test::TempDir root;
-    FailOneFile fs;
+    test::FailOneFile fs;
     std::string app = root / "app/";
     std::string project = app + "Projects/City/";
     AppContext ctx{app, fs};
@@ -210,7 +178,7 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
     const std::string failing = w.root / (f.source ? source : target);
     w.fs.arm(f.step, failing);
     const Notices notices = c.run(w);
-    w.fs.arm(FsStep::CreateFolder, "");
+    w.fs.arm(std::nullopt, "");
     const auto after = test::entriesBelow(w.root.path());
     const auto entry = [](const std::map<std::string, std::string>& all, const std::string& path) {
         return all.count(path) != 0 ? all.at(path) : std::string("gone");

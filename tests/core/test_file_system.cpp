@@ -124,25 +124,6 @@ TEST(AtomicReplace, RefusesWhatItCannotReplaceAndWritesNothing) {
 }
 
 // Notes every step with the file it works on, and fails the chosen one.
-class StepLog : public FileSystem {
-public:
-    explicit StepLog(std::optional<FsStep> failing) : failing_(failing) {}
-    std::vector<std::string> steps;
-
-protected:
-    std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
-        constexpr const char* kNames[] = {"open",   "read",          "write",       "flush",
-                                          "rename", "create folder", "flush folder"};
-        // The temporary file's name up to its random part.
-        steps.push_back(std::string(kNames[static_cast<int>(step)]) + " " +
-                        path.substr(0, path.find(".tgedit-")));
-        return step == failing_ ? std::optional<std::string>("injected failure") : std::nullopt;
-    }
-
-private:
-    std::optional<FsStep> failing_;
-};
-
 TEST(AtomicReplace, GoesStepByStepAndAFailedStepKeepsTheOldFile) {
     // The steps taken (the failed one the last), and the file afterwards.
     const struct {
@@ -154,9 +135,10 @@ TEST(AtomicReplace, GoesStepByStepAndAFailedStepKeepsTheOldFile) {
                  {FsStep::Rename, 4, "old"}, {FsStep::FlushFolder, 5, "new"}};
     for (const auto& c : cases) {
         Place p("../store/hub.lua");
-        StepLog fs(c.failing);
-        const FsStatus error = fs.writeFileAtomic(p.target, "new");
         const std::string store = stdfs::canonical(p.dir / "store").string();
+        test::FailOneFile fs;
+        fs.arm(c.failing, store + "/hub.lua");
+        const FsStatus error = fs.writeFileAtomic(p.target, "new");
         const std::vector<std::string> steps = {
             "open " + store + "/.hub.lua", "write " + store + "/.hub.lua",
             "flush " + store + "/.hub.lua", "rename " + store + "/hub.lua",

@@ -136,4 +136,21 @@ std::vector<std::string> wordsOf(const std::string& line) {
     return words;
 }
 
+std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& path) {
+    constexpr const char* kNames[] = {"open",   "read",          "write",       "flush",
+                                      "rename", "create folder", "flush folder"};
+    steps.push_back(std::string(kNames[static_cast<int>(step)]) + " " +
+                    path.substr(0, path.find(".tgedit-")));
+    const auto cut = file_.rfind('/');
+    const bool temporary =
+        path.rfind(file_.substr(0, cut) + "/." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
+    const bool match = step == FsStep::FlushFolder ? renamed_ == file_ : path == file_ || temporary;
+    renamed_ = step == FsStep::Rename ? path : renamed_;
+    if (step != step_ || !match) {
+        return std::nullopt;
+    }
+    ++hits;
+    return "injected failure";
+}
+
 }  // namespace tg::test
