@@ -12,6 +12,7 @@
 #include "fs/paths.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -101,6 +102,49 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
         ++p;
     }
     return p == pattern.size();
+}
+
+// The file a write to `target` replaces: the target itself, or the file a
+// symbolic link (through any links it names) finally leads to.
+FsStatus throughLinks(const std::string& path, std::string& target) {
+    std::error_code ec;
+    if (!stdfs::is_symlink(stdfs::symlink_status(stdfs::path(target), ec))) {
+        return std::nullopt;
+    }
+    const stdfs::path real = stdfs::canonical(stdfs::path(target), ec);
+    if (ec == std::errc::too_many_symbolic_link_levels) {
+        return FsError{path, "it is a symbolic link that leads round in a loop"};
+    }
+    if (ec) {
+        std::error_code ignored;
+        const std::string named = stdfs::read_symlink(stdfs::path(target), ignored).string();
+        return FsError{path, "it is a symbolic link to " + named + ", which " +
+                                 (ec == std::errc::no_such_file_or_directory
+                                      ? std::string("does not exist")
+                                      : "cannot be reached: " + reasonOf(ec))};
+    }
+    target = real.string();
+    return std::nullopt;
+}
+
+// Flushes the folder's entries to the disk, so that a file renamed into it
+// is still there after a power cut.
+std::optional<int> flushFolder(const std::string& folder) {
+#ifdef _WIN32
+    (void)folder;
+    return std::nullopt;
+#else
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) {
+        return errno;
+    }
+    std::optional<int> error;
+    if (::fsync(fd) != 0) {
+        error = errno;
+    }
+    ::close(fd);
+    return error;
+#endif
 }
 
 std::string temporaryNameFor(const std::string& target) {
@@ -251,7 +295,10 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path, std::string_view b
 
 FsStatus FileSystem::writeFileAtomic(const std::string& path,
                                      const std::function<void(const ByteSink&)>& fill) {
-    const std::string target = resolve(path);
+    std::string target = resolve(path);
+    if (auto error = throughLinks(path, target)) {
+        return error;
+    }
     std::error_code ec;
     const auto status = stdfs::status(stdfs::path(target), ec);
     if (stdfs::is_directory(status)) {
@@ -327,6 +374,20 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
     stdfs::rename(stdfs::path(temporary), stdfs::path(target), ec);
     if (ec) {
         return fail(reasonOf(ec), nullptr);
+    }
+    const stdfs::path folder = stdfs::path(target).parent_path();
+    const std::string folderName = folder.empty() ? std::string(".") : folder.string();
+    std::optional<std::string> notFlushed = faultAt(FsStep::FlushFolder, folderName);
+    if (!notFlushed) {
+        if (auto error = flushFolder(folderName)) {
+            notFlushed = reasonOf(*error);
+        }
+    }
+    if (notFlushed) {
+        return FsError{path,
+                       "the new file is in place, but its folder could not be flushed to the "
+                       "disk, so the save may not survive a power cut: " +
+                           *notFlushed};
     }
     return std::nullopt;
 }

@@ -22,17 +22,21 @@ struct FsError {
 using FsStatus = std::optional<FsError>;
 
 // The steps a file operation goes through; each is a place where a test can
-// make the operation fail (see FileSystem::faultAt).
-enum class FsStep { Open, Read, Write, Flush, Rename, CreateFolder };
+// make the operation fail (see FileSystem::faultAt). A replace goes Open,
+// Write, Flush (the temporary file), Rename (onto the target), FlushFolder
+// (the target's folder).
+enum class FsStep { Open, Read, Write, Flush, Rename, CreateFolder, FlushFolder };
 
 // Takes the bytes of a file being written, one piece after the other.
 using ByteSink = std::function<void(std::string_view)>;
 
 // Every file access of the core goes through this layer. It reads and writes
 // whole files, replaces files atomically (a temporary file in the same folder,
-// flushed, then renamed over the target), and resolves names without regard
-// to letter case, so a game copied from Windows ("SCRIPTS/DEFAULT") is found
-// under any spelling.
+// flushed, then renamed over the target, then the folder flushed so that the
+// rename survives a power cut), and resolves names without regard to letter
+// case, so a game copied from Windows ("SCRIPTS/DEFAULT") is found under any
+// spelling. A target that is a symbolic link is written through: the file the
+// link finally names is replaced, in its own folder, and the link stays.
 class FileSystem {
 public:
     FileSystem() = default;
@@ -43,8 +47,11 @@ public:
     // The whole file's bytes.
     FsStatus readFile(const std::string& path, std::string& bytes);
 
-    // Replaces (or creates) the file with exactly these bytes. On failure the
-    // old file is as it was and no temporary file is left behind.
+    // Replaces (or creates) the file with exactly these bytes, keeping its
+    // permission bits. On failure the old file is as it was and no temporary
+    // file is left behind; a link that names no file, or leads round in a
+    // loop, fails before anything is written. Only a failed flush of the
+    // folder comes after the new file is in place, and says so.
     FsStatus writeFileAtomic(const std::string& path, std::string_view bytes);
 
     // The same with bytes made while they are written, so that a large file

@@ -6,32 +6,14 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace tg::test {
 
 namespace {
 
-namespace stdfs = std::filesystem;
-
-std::string readAll(const stdfs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-stdfs::path tempFile(const char* what) {
-    std::random_device random;
-    return stdfs::temp_directory_path() /
-           ("tgedit-test-" + std::string(what) + "-" + std::to_string(random()) + ".txt");
-}
-
 void writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
+    for (std::size_t done = 0; done < text.size();) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n <= 0) {
             throw std::runtime_error("cannot hand the input to the program");
@@ -40,59 +22,44 @@ void writeAll(int fd, const std::string& text) {
     }
 }
 
-// The file descriptor the program reads as standard input, already holding
-// the text. keepOpen is the other end for as long as the program runs
-// (the terminal's master side), or -1.
-int inputDescriptor(Input input, const std::string& text, int& keepOpen) {
-    keepOpen = -1;
-    if (input == Input::Empty) {
-        return ::open("/dev/null", O_RDONLY);
+std::string readAll(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        text.push_back(static_cast<char>(c));
     }
-    if (input == Input::Pipe) {
-        int fds[2];
-        if (::pipe(fds) != 0) {
-            throw std::runtime_error("cannot make a pipe");
-        }
-        writeAll(fds[1], text);  // small texts fit in the pipe's buffer
-        ::close(fds[1]);
-        return fds[0];
-    }
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        throw std::runtime_error("cannot open a pseudo-terminal");
-    }
-    const char* name = ::ptsname(master);
-    const int slave = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY) : -1;
-    if (slave < 0) {
-        throw std::runtime_error("cannot open the pseudo-terminal's other side");
-    }
-    // The terminal keeps what is typed until the program reads it.
-    writeAll(master, text);
-    keepOpen = master;
-    return slave;
+    std::fclose(file);
+    return text;
 }
 
 }  // namespace
 
-CommandResult runCommand(const std::vector<std::string>& argv) {
-    return runCommand(argv, Input::Empty, "");
-}
-
 CommandResult runCommand(const std::vector<std::string>& argv, Input input,
                          const std::string& text) {
-    if (argv.empty()) {
-        throw std::invalid_argument("runCommand needs a program");
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    int in = -1;
+    int terminal = -1;  // the terminal's other side, open while the program runs
+    if (input == Input::File) {
+        std::FILE* file = std::tmpfile();
+        if (file != nullptr) {
+            writeAll(::fileno(file), text);
+            std::rewind(file);
+            in = ::dup(::fileno(file));
+            std::fclose(file);
+        }
+    } else {
+        terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+        const char* name = terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0
+                               ? ::ptsname(terminal)
+                               : nullptr;
+        in = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY) : -1;
+        // The terminal keeps what is typed until the program reads it.
+        writeAll(terminal, text);
     }
-    const stdfs::path outPath = tempFile("stdout");
-    const stdfs::path errPath = tempFile("stderr");
-    int keepOpen = -1;
-    const int in = inputDescriptor(input, text, keepOpen);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || out < 0 || err < 0) {
+    if (argv.empty() || out == nullptr || err == nullptr || in < 0) {
         throw std::runtime_error("cannot set up the program's files");
     }
-
     std::vector<char*> args;
     for (const auto& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -102,47 +69,32 @@ CommandResult runCommand(const std::vector<std::string>& argv, Input input,
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(in, 0);
-        ::dup2(out, 1);
-        ::dup2(err, 2);
-        ::close(in);
-        ::close(out);
-        ::close(err);
-        if (keepOpen >= 0) {
-            ::close(keepOpen);
+        ::dup2(::fileno(out), 1);
+        ::dup2(::fileno(err), 2);
+        if (terminal >= 0) {
+            ::close(terminal);
         }
         ::execvp(args[0], args.data());
         std::_Exit(127);
     }
     ::close(in);
-    ::close(out);
-    ::close(err);
     CommandResult result;
     int status = 0;
     if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    if (keepOpen >= 0) {
-        ::close(keepOpen);
+    if (terminal >= 0) {
+        ::close(terminal);
     }
-    result.out = readAll(outPath);
-    result.err = readAll(errPath);
-    std::error_code ec;
-    stdfs::remove(outPath, ec);
-    stdfs::remove(errPath, ec);
-    if (pid < 0) {
-        throw std::runtime_error("cannot run " + argv.front());
-    }
+    result.out = readAll(out);
+    result.err = readAll(err);
     return result;
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();

@@ -15,21 +15,15 @@ struct CommandResult {
     std::string err;
 };
 
-// What the program finds on its standard input.
-enum class Input {
-    Empty,     // /dev/null
-    Pipe,      // a pipe holding the input text, then its end
-    Terminal,  // a pseudo-terminal that has been sent the input text
-};
+// What the program finds on its standard input: a file holding the input
+// text, or a pseudo-terminal that has been sent the text ("\x04" at the start
+// of a line ends the input there).
+enum class Input { File, Terminal };
 
 // Runs argv[0] with the other arguments, each passed as it stands (no shell
-// expansion), with standard input empty.
-CommandResult runCommand(const std::vector<std::string>& argv);
-
-// The same with the given standard input. On a terminal, "\x04" at the start
-// of a line is the end of the input.
-CommandResult runCommand(const std::vector<std::string>& argv, Input input,
-                         const std::string& text);
+// expansion).
+CommandResult runCommand(const std::vector<std::string>& argv, Input input = Input::File,
+                         const std::string& text = "");
 
 // The lines of a text, without their line ends ("\n" or "\r\n").
 std::vector<std::string> linesOf(const std::string& text);

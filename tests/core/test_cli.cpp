@@ -1,11 +1,18 @@
-// tgedit-cli from the outside: the built binary run on copies of the stand-in
-// game's scripts, its output compared with what Lua itself makes of them.
+// tgedit-cli from the outside, by the tables in tests/data/cli/: one file per
+// command, each case run in an application folder of its own (the built
+// program beside the shipped data files, tgedit.cfg naming a copy of the
+// stand-in game, Backup filled from it, an empty Projects) and with a project
+// holding the stand-in game's scripts. tests/data/cli/README.md describes the
+// tables.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <ostream>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,426 +23,243 @@ namespace tg {
 namespace {
 
 namespace stdfs = std::filesystem;
-using test::linesOf;
 using test::readBytes;
-using test::runCommand;
-using test::TempDir;
 using test::writeBytes;
+using Words = std::vector<std::string>;
 
-const std::string kLuaDir = std::string(TGEDIT_SOURCE_DIR) + "/tests/lua/";
-const std::vector<std::string> kScripts = {"blocksettings.lua", "businesssettings.lua",
-                                           "commoditysettings.lua", "hub.lua"};
+const std::string kTables = TGEDIT_TEST_DATA_DIR "/cli/";
 
-test::CommandResult cli(std::vector<std::string> args, const std::string& program = TGEDIT_CLI) {
-    args.insert(args.begin(), program);
-    return runCommand(args);
+// What one stream must hold: the lines given (a line in double quotes is a
+// word as above, without a line end of its own), or a file of the tables
+// with the "- old" lines taken out and the "+ new" lines put in their place.
+struct Expected {
+    std::string file;
+    Words lines;
+
+    std::string text() const {
+        std::string out;
+        if (file.empty()) {
+            for (const std::string& line : lines) {
+                out += line[0] == '"' ? test::wordsOf(line)[0] : line + "\n";
+            }
+            return out;
+        }
+        Words base = test::linesOf(readBytes(kTables + file));
+        std::size_t at = 0;
+        for (const std::string& line : lines) {
+            if (line.rfind("- ", 0) == 0) {
+                const auto found = std::find(base.begin() + at, base.end(), line.substr(2));
+                EXPECT_NE(found, base.end()) << file << " has no line " << line;
+                at = static_cast<std::size_t>(found - base.begin());
+                if (found != base.end()) {
+                    base.erase(found);
+                }
+            } else {
+                base.insert(base.begin() + at++, line.substr(2));
+            }
+        }
+        for (const std::string& line : base) {
+            out += line + "\n";
+        }
+        return out;
+    }
+};
+
+struct Step {
+    Words args;
+    test::Input input = test::Input::File;
+    std::string typed;
+    int status = 0;
+    Expected out, err;
+};
+
+struct Case {
+    std::string table, id, title;
+    std::vector<Words> setup, files;
+    Words luaFolders;
+    std::vector<Step> runs;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.table << ".txt " << c.id << ": " << c.title;
 }
 
-test::CommandResult luaDump(const std::string& folder) {
-    return runCommand({TGEDIT_LUA, kLuaDir + "dump.lua", folder, TGEDIT_DATA_DIR});
+std::vector<Case> readTable(const std::string& table) {
+    std::vector<Case> cases;
+    Words* block = nullptr;
+    Step next;  // the input of the next run
+    for (const std::string& line : test::linesOf(readBytes(kTables + table + ".txt"))) {
+        if (block != nullptr && line.rfind("  ", 0) == 0) {
+            block->push_back(line.substr(2));
+            continue;
+        }
+        block = nullptr;
+        Words w = test::wordsOf(line);
+        if (w.empty() || w[0][0] == '#') {
+            continue;
+        }
+        if (w[0] == "==") {
+            cases.emplace_back();
+            cases.back().table = table;
+            cases.back().id = w[1].substr(0, w[1].size() - 1);
+            cases.back().title = line.substr(line.find(':') + 2);
+            continue;
+        }
+        Case& c = cases.back();
+        const std::string key = w[0];
+        w.erase(w.begin());
+        if (key == "setup") {
+            c.setup.push_back(w);
+        } else if (key == "file") {
+            c.files.push_back(w);
+        } else if (key == "lua") {
+            c.luaFolders.push_back(w[0]);
+        } else if (key == "input") {
+            next.input = w[0] == "terminal" ? test::Input::Terminal : test::Input::File;
+            next.typed = w[1];
+        } else if (key == "run") {
+            next.args = w;
+            c.runs.push_back(next);
+            next = Step{};
+        } else if (key == "status") {
+            c.runs.back().status = std::stoi(w[0]);
+        } else if (key.rfind("stdout", 0) == 0 || key.rfind("stderr", 0) == 0) {
+            Expected& e = key[3] == 'o' ? c.runs.back().out : c.runs.back().err;
+            e.file = w.size() == 2 ? w[1] : "";
+            block = &e.lines;
+        } else {
+            throw std::runtime_error(table + ".txt: unknown line " + line);
+        }
+    }
+    return cases;
 }
 
-std::vector<std::string> sorted(std::vector<std::string> lines) {
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
-// The four scripts' bytes and the folder's names: what a refused command
-// must leave exactly as it was.
-std::string snapshot(const std::string& folder) {
-    std::string all = test::listFolder(folder);
-    for (const auto& script : kScripts) {
-        all += "== " + script + "\n" + readBytes(folder + script);
+std::vector<Case> allCases() {
+    std::vector<Case> all;
+    for (const char* table :
+         {"usage", "show", "set", "diff", "check", "new", "import", "backup", "soak"}) {
+        for (Case& c : readTable(table)) {
+            all.push_back(std::move(c));
+        }
     }
     return all;
 }
 
-// The lines of `after` that are not in `before`.
-std::vector<std::string> newLines(const std::string& before, const std::string& after) {
-    const auto old = sorted(linesOf(before));
-    std::vector<std::string> added;
-    for (const auto& line : sorted(linesOf(after))) {
-        if (!std::binary_search(old.begin(), old.end(), line)) {
-            added.push_back(line);
+std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+    return text;
+}
+
+class CliTable : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CliTable, Case) {
+    const Case& c = GetParam();
+    test::TempDir sandbox;
+    const std::string& root = sandbox.path();
+    const std::string rootName = root.substr(0, root.size() - 1);
+    const auto expand = [&](const std::string& word) {
+        return replaceAll(word, "$ROOT", rootName);
+    };
+
+    const std::string app = root + "app/";
+    test::copyDataFiles(app);
+    stdfs::create_directory(app + "Projects");
+    test::copyDemoScripts(app + "Backup/");
+    test::copyDemoScripts(root + "project/");
+    test::copyDemoGame(root + "game/");
+    writeBytes(app + "tgedit.cfg", root + "game/\r\n 7 \r\n");
+    std::error_code linked;
+    stdfs::create_hard_link(TGEDIT_CLI, app + "tgedit-cli", linked);
+    if (linked) {
+        stdfs::copy_file(TGEDIT_CLI, app + "tgedit-cli");
+    }
+
+    for (const Words& s : c.setup) {
+        const std::string path = root + expand(s[1]);
+        if (s[0] == "remove") {
+            stdfs::remove_all(path);
+        } else if (s[0] == "mkdir") {
+            stdfs::create_directories(path);
+        } else if (s[0] == "write" || s[0] == "append") {
+            writeBytes(path, (s[0] == "append" ? readBytes(path) : "") + s[2]);
+        } else if (s[0] == "replace") {
+            const std::string bytes = readBytes(path);
+            ASSERT_NE(bytes.find(s[2]), std::string::npos) << s[1] << " has no " << s[2];
+            writeBytes(path, bytes.substr(0, bytes.find(s[2])) + s[3] +
+                                 bytes.substr(bytes.find(s[2]) + s[2].size()));
+        } else if (s[0] == "copy") {
+            stdfs::copy(path, root + s[2], stdfs::copy_options::recursive);
+        } else if (s[0] == "size") {
+            writeBytes(path, std::string(std::stoul(s[2]), 'x'));
+        } else if (s[0] == "link") {
+            stdfs::create_symlink(expand(s[2]), path);
+        } else {
+            FAIL() << "unknown setup " << s[0];
         }
     }
-    return added;
-}
 
-// A project made from the stand-in game's scripts.
-class CliProject : public ::testing::Test {
-protected:
-    void SetUp() override { test::copyDemoScripts(project.path()); }
-
-    // The project folder as a user types it, without the trailing separator.
-    std::string dir() const { return project.path().substr(0, project.path().size() - 1); }
-
-    test::CommandResult show() { return cli({"show", dir()}); }
-
-    TempDir project;
-};
-
-// --- show -------------------------------------------------------------------------
-
-TEST_F(CliProject, ShowListsEverySettingAsLuaSeesIt) {
-    const auto shown = show();
-    ASSERT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(shown.err, "");
-    const auto lua = luaDump(project.path());
-    ASSERT_EQ(lua.exitCode, 0) << lua.err;
-
-    const auto lines = linesOf(shown.out);
-    EXPECT_EQ(lines.size(), 42u * 4 + 45u * 22 + 32u * 3 + 10);
-    EXPECT_EQ(sorted(lines), sorted(linesOf(lua.out)));
-}
-
-TEST_F(CliProject, ShowOrdersKindsRecordsAndFields) {
-    const auto lines = linesOf(show().out);
-    ASSERT_EQ(lines.size(), 1264u);
-    EXPECT_EQ(lines.front(), "block CARROWAY_AVENUE buildingrights false");
-    EXPECT_EQ(lines[4], "block DUNMERE_AVENUE buildingrights false");
-    EXPECT_EQ(lines[168], "business ANTIQUE_STORE closingtime 18");
-    EXPECT_EQ(lines[168 + 990], "commodity MEAT markup 1.3");
-    EXPECT_EQ(lines.back(), "tweaks Tweaks railutilincomeMEDIUM 1");
-
-    // The whole of one business, in its field order.
-    const std::vector<std::string> bakery(lines.begin() + 168 + 22, lines.begin() + 168 + 44);
-    const std::vector<std::string> expected = {
-        "business BAKERY closingtime 17",       "business BAKERY commodity1 BREAD:80",
-        "business BAKERY commodity2 SWEETS:20", "business BAKERY commodity3 :0",
-        "business BAKERY commodity4 :0",        "business BAKERY commodity5 :0",
-        "business BAKERY commodity6 :0",        "business BAKERY density 1.5",
-        "business BAKERY electricalneed 0.5",   "business BAKERY footprintband 1",
-        "business BAKERY gasneed 0.8",          "business BAKERY minarea 1",
-        "business BAKERY minheight 1",          "business BAKERY maxarea 4",
-        "business BAKERY maxheight 2",          "business BAKERY maxside 4",
-        "business BAKERY openingtime 9",        "business BAKERY refurbcost 900",
-        "business BAKERY stockcapacity 120",    "business BAKERY telecomneed 0.1",
-        "business BAKERY timeinstore 0.25",     "business BAKERY waterneed 0.4"};
-    EXPECT_EQ(bakery, expected);
-}
-
-TEST_F(CliProject, ShowTakesTheFolderWithOrWithoutTrailingSeparator) {
-    const auto without = show();
-    const auto with = cli({"show", project.path()});
-    EXPECT_EQ(with.exitCode, 0);
-    EXPECT_EQ(with.out, without.out);
-}
-
-TEST_F(CliProject, ShowReportsAReaderFailureAndStillLists) {
-    std::string blocks = readBytes(project / "blocksettings.lua");
-    const std::string good = "Block[ZOO].value    = 12000;";
-    const auto pos = blocks.find(good);
-    ASSERT_NE(pos, std::string::npos);
-    blocks.replace(pos, good.size(), "Block[ZOO].value    = 12000");  // no ";"
-    writeBytes(project / "blocksettings.lua", blocks);
-
-    const auto shown = show();
-    EXPECT_EQ(shown.exitCode, 1);
-    const auto messages = linesOf(shown.err);
-    ASSERT_EQ(messages.size(), 1u) << shown.err;
-    EXPECT_NE(messages[0].find("blocksettings.lua"), std::string::npos) << messages[0];
-    const auto lines = linesOf(shown.out);
-    EXPECT_EQ(lines.size(), 1264u);
-    // Blocks before the broken line keep their values; later ones read as zero.
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "block AIRPORT value 25000"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "block ZOO value 0"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "business BAKERY refurbcost 900"), lines.end());
-}
-
-TEST_F(CliProject, ShowOfAMissingFolderFails) {
-    const auto shown = cli({"show", project / "nowhere"});
-    EXPECT_EQ(shown.exitCode, 1);
-    EXPECT_GE(linesOf(shown.err).size(), 4u) << shown.err;  // one per script
-}
-
-// --- set --------------------------------------------------------------------------
-
-TEST_F(CliProject, SetChangesExactlyTheGivenSettingsAndLuaStillReadsThem) {
-    const std::string before = show().out;
-    const std::string others = readBytes(project / "businesssettings.lua") +
-                               readBytes(project / "commoditysettings.lua") +
-                               readBytes(project / "hub.lua");
-
-    const auto set = cli({"set", dir(), "block", "AIRPORT", "value=150", "prestige=2.25",
-                          "ownable=TRUE", "buildingrights=true"});
-    ASSERT_EQ(set.exitCode, 0) << set.err;
-    EXPECT_EQ(set.err, "");
-
-    const std::string after = show().out;
-    const std::vector<std::string> expected = {
-        "block AIRPORT buildingrights true", "block AIRPORT ownable true",
-        "block AIRPORT prestige 2.25", "block AIRPORT value 150"};
-    EXPECT_EQ(newLines(before, after), expected);
-
-    // The rewritten script is still Lua and Lua reads the same values.
-    const auto lua = luaDump(project.path());
-    ASSERT_EQ(lua.exitCode, 0) << lua.err;
-    EXPECT_EQ(sorted(linesOf(lua.out)), sorted(linesOf(after)));
-    // Only the block script was rewritten.
-    EXPECT_EQ(readBytes(project / "businesssettings.lua") +
-                  readBytes(project / "commoditysettings.lua") + readBytes(project / "hub.lua"),
-              others);
-}
-
-TEST_F(CliProject, SetReadsNumbersAsTheEditorDoes) {
-    const struct {
-        std::string value;
-        std::string shown;
-    } cases[] = {{"2.5", "2"}, {"3.5", "4"}, {"12abc", "12"}, {" 1 500", "1500"}, {"-7", "-7"}};
-    for (const auto& c : cases) {
-        const auto set = cli({"set", dir(), "business", "BAKERY", "refurbcost=" + c.value});
-        ASSERT_EQ(set.exitCode, 0) << c.value << ": " << set.err;
-        const auto lines = linesOf(show().out);
-        EXPECT_NE(std::find(lines.begin(), lines.end(), "business BAKERY refurbcost " + c.shown),
-                  lines.end())
-            << c.value;
+    const auto before = test::entriesBelow(root);
+    for (std::size_t n = 0; n < c.runs.size(); ++n) {
+        const Step& r = c.runs[n];
+        Words argv = {app + "tgedit-cli"};
+        for (const std::string& arg : r.args) {
+            argv.push_back(expand(arg));
+        }
+        const test::CommandResult result = test::runCommand(argv, r.input, r.typed);
+        const std::string out = replaceAll(result.out, rootName, "$ROOT");
+        const std::string err = replaceAll(result.err, rootName, "$ROOT");
+        const std::string what = c.id + "-" + std::to_string(n + 1);
+        EXPECT_EQ(result.exitCode, r.status) << "run " << what << "\n" << err;
+        EXPECT_EQ(out, r.out.text()) << "run " << what;
+        EXPECT_EQ(err, r.err.text()) << "run " << what;
+        if (out != r.out.text() || err != r.err.text()) {  // kept for a look
+            stdfs::create_directories("cli-actual");
+            writeBytes("cli-actual/" + c.table + "-" + what + ".out", out);
+            writeBytes("cli-actual/" + c.table + "-" + what + ".err", err);
+        }
     }
-}
 
-TEST_F(CliProject, SetFillsAndFreesCommodityEntries) {
-    // BAKERY sells BREAD:80 and SWEETS:20.
-    auto set = cli({"set", dir(), "business", "BAKERY", "commodity1=BREAD:60",
-                    "commodity3=DRINKS:20", "commodity2="});
-    ASSERT_EQ(set.exitCode, 0) << set.err;
-    auto lines = linesOf(show().out);
-    const auto has = [&lines](const std::string& line) {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    // Only the files the case names have changed, and as it says.
+    const auto after = test::entriesBelow(root);
+    const auto entry = [](const std::map<std::string, std::string>& all, const std::string& path) {
+        return all.count(path) != 0 ? all.at(path) : std::string("gone");
     };
-    // The freed second line is blanked, so the third entry reads back second.
-    EXPECT_TRUE(has("business BAKERY commodity1 BREAD:60"));
-    EXPECT_TRUE(has("business BAKERY commodity2 DRINKS:20"));
-    EXPECT_TRUE(has("business BAKERY commodity3 :0"));
-
-    const auto lua = luaDump(project.path());
-    ASSERT_EQ(lua.exitCode, 0) << lua.err;
-    EXPECT_EQ(sorted(linesOf(lua.out)), sorted(lines));
-}
-
-TEST_F(CliProject, SetStoresMembershipFlagsAndTweaks) {
-    ASSERT_EQ(
-        cli({"set", dir(), "commodity", "MEAT", "membership=stayovershopping", "value=7"}).exitCode,
-        0);
-    ASSERT_EQ(cli({"set", dir(), "tweaks", "Tweaks", "daysoff=true", "blockleaselength=480.5",
-                   "dailyfreightEASY=6000"})
-                  .exitCode,
-              0);
-    const auto lines = linesOf(show().out);
-    const auto has = [&lines](const std::string& line) {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    };
-    EXPECT_TRUE(has("commodity MEAT membership STAYOVERSHOPPING"));
-    EXPECT_TRUE(has("commodity MEAT value 7"));
-    EXPECT_TRUE(has("tweaks Tweaks daysoff true"));
-    EXPECT_TRUE(has("tweaks Tweaks blockleaselength 480"));
-    EXPECT_TRUE(has("tweaks Tweaks dailyfreightEASY 6000"));
-
-    const auto lua = luaDump(project.path());
-    ASSERT_EQ(lua.exitCode, 0) << lua.err;
-    EXPECT_EQ(sorted(linesOf(lua.out)), sorted(lines));
-}
-
-TEST_F(CliProject, RefusedSetsWriteNothing) {
-    const std::vector<std::vector<std::string>> refused = {
-        {"building", "AIRPORT", "value=1"},              // unknown kind
-        {"block", "AIRFIELD", "value=1"},                // unknown code
-        {"block", "AIRPORT", "price=1"},                 // unknown field
-        {"block", "AIRPORT", "value"},                   // no "="
-        {"block", "AIRPORT", "value=40000"},             // outside 16 bits
-        {"block", "AIRPORT", "value=32767.5"},           // rounds outside 16 bits
-        {"block", "AIRPORT", "prestige=1e999"},          // not finite
-        {"block", "AIRPORT", "ownable=yes"},             // not a flag
-        {"block", "AIRPORT", "value=100", "ownable=1"},  // one bad value spoils all
-        {"business", "BAKERY", "minarea=50"},            // not offered by the editor
-        {"business", "BAKERY", "maxside=0"},
-        {"business", "BAKERY", "closingtime=24"},
-        {"business", "BAKERY", "openingtime=12"},
-        {"business", "BAKERY", "commodity1=BANANAS:10"},  // not a commodity
-        {"business", "BAKERY", "commodity1=bread:10"},    // identifiers keep their case
-        {"business", "BAKERY", "commodity1=BREAD:150"},   // amount above 100
-        {"business", "BAKERY", "commodity1=BREAD:0"},     // free it with commodity1= instead
-        {"business", "BAKERY", "commodity1=BREAD"},       // no amount
-        {"business", "BAKERY", "commodity7=BREAD:10"},    // only six entries
-        {"commodity", "MEAT", "membership="},
-        {"commodity", "MEAT", "membership=SHOPPING"},
-        {"tweaks", "City", "daysoff=true"},
-        {"tweaks", "Tweaks", "numyearsin24hours=3e9"},  // outside 32 bits
-    };
-    const std::string before = snapshot(project.path());
-    for (const auto& args : refused) {
-        std::vector<std::string> command = {"set", dir()};
-        command.insert(command.end(), args.begin(), args.end());
-        const auto set = cli(command);
-        const std::string what = args[0] + " " + args[1] + " " + args[2];
-        EXPECT_EQ(set.exitCode, 2) << what;
-        EXPECT_NE(set.err.find("tgedit-cli: "), std::string::npos) << what;
-        EXPECT_EQ(set.out, "") << what;
+    std::set<std::string> named;
+    for (const Words& f : c.files) {
+        const std::string path = expand(f[0]);
+        named.insert(path);
+        if (f[1] == "changed") {
+            EXPECT_NE(entry(after, path), entry(before, path)) << path;
+        } else {
+            EXPECT_EQ(entry(after, path), f[1] == "="   ? entry(after, f[2])
+                                          : f[1] == "<" ? "file " + readBytes(kTables + f[2])
+                                                        : f[1])
+                << path;
+        }
     }
-    EXPECT_EQ(snapshot(project.path()), before);
-}
-
-TEST_F(CliProject, RefusalNamesTheRecordFieldAndValue) {
-    const auto set = cli({"set", dir(), "block", "AIRPORT", "value=40000"});
-    EXPECT_EQ(set.exitCode, 2);
-    EXPECT_NE(set.err.find("block AIRPORT value: '40000' is outside -32768 to 32767"),
-              std::string::npos)
-        << set.err;
-}
-
-TEST_F(CliProject, SetOnAProjectNotReadInFullWritesNothing) {
-    // A broken line stops the block script's reading; saving would write the
-    // unread blocks' settings back as zeros.
-    std::string blocks = readBytes(project / "blocksettings.lua");
-    const std::string good = "Block[CARROWAY_AVENUE].prestige = 1.25;";
-    const auto pos = blocks.find(good);
-    ASSERT_NE(pos, std::string::npos);
-    blocks.replace(pos, good.size(), "Block[CARROWAY_AVENUE].prestige = 1.25");
-    writeBytes(project / "blocksettings.lua", blocks);
-    const std::string before = snapshot(project.path());
-
-    const auto set = cli({"set", dir(), "block", "ZOO", "value=1"});
-    EXPECT_EQ(set.exitCode, 1);
-    EXPECT_NE(set.err.find("blocksettings.lua"), std::string::npos) << set.err;
-    EXPECT_EQ(snapshot(project.path()), before);
-}
-
-// --- the application folder -------------------------------------------------------
-
-// A copy of tgedit-cli in an application folder of its own, beside the
-// shipped data files, so a test can give it its own tgedit.cfg and tables.
-class CliAppFolder : public CliProject {
-protected:
-    void SetUp() override {
-        CliProject::SetUp();
-        test::copyDataFiles(app.path());
-        program = app / "tgedit-cli";
-        stdfs::copy_file(TGEDIT_CLI, program);
-        stdfs::create_directories(game / "SCRIPTS");
+    for (const auto* all : {&before, &after}) {
+        for (const auto& [path, ignored] : *all) {
+            EXPECT_TRUE(named.count(path) != 0 || entry(after, path) == entry(before, path))
+                << "changed: " << path;
+        }
     }
 
-    void useGameProgramOfLength(std::size_t length) {
-        writeBytes(game / "mc.exe", std::string(length, 'x'));
-        writeBytes(app / "tgedit.cfg", game.path() + "\r\n 1 \r\n");
+    // The game's interpreter reads the scripts as the editor reads them.
+    for (const std::string& folder : c.luaFolders) {
+        const auto lua = test::runCommand(
+            {TGEDIT_LUA, TGEDIT_SOURCE_DIR "/tests/lua/dump.lua", expand(folder), app});
+        const auto shown = test::runCommand({app + "tgedit-cli", "show", expand(folder)});
+        EXPECT_EQ(lua.exitCode, 0) << lua.err;
+        EXPECT_EQ(lua.out, shown.out) << c.id << ": Lua reads " << folder << " otherwise";
     }
-
-    test::CommandResult run(std::vector<std::string> args) { return cli(std::move(args), program); }
-
-    TempDir app;
-    TempDir game;
-    std::string program;
-};
-
-TEST_F(CliAppFolder, UsesTheCodeTablesOfItsOwnFolder) {
-    std::string codes = readBytes(app / "blk_code.txt");
-    const auto pos = codes.find("AIRPORT\r\n");
-    ASSERT_NE(pos, std::string::npos);
-    codes.replace(pos, 7, "AIRFIELD");
-    writeBytes(app / "blk_code.txt", codes);
-
-    const auto lines = linesOf(run({"show", dir()}).out);
-    // The script's AIRPORT lines no longer match slot 5's code.
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "block AIRFIELD value 0"), lines.end());
-    EXPECT_EQ(std::find(lines.begin(), lines.end(), "block AIRPORT value 25000"), lines.end());
 }
 
-TEST_F(CliAppFolder, RailAndUtilityTweaksAreRefusedForTheIncompatibleGame) {
-    useGameProgramOfLength(1486890);
-    const std::string before = snapshot(project.path());
-    const auto refused = run({"set", dir(), "tweaks", "Tweaks", "railutilincomeEASY=2"});
-    EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_EQ(snapshot(project.path()), before);
-
-    // The other tweaks are written; the six locked lines stay as they were.
-    const std::string hub = readBytes(project / "hub.lua");
-    ASSERT_EQ(run({"set", dir(), "tweaks", "Tweaks", "daysoff=true"}).exitCode, 0);
-    const std::string saved = readBytes(project / "hub.lua");
-    for (const char* line :
-         {"Tweaks.railutilincomeEASY = 1.5;", "Tweaks.dailyfreightHARD = 2500;"}) {
-        EXPECT_NE(saved.find(line), std::string::npos) << line;
-    }
-    EXPECT_EQ(saved.find("Tweaks.daysoff = false;"), std::string::npos);
-    EXPECT_NE(saved.find("Tweaks.daysoff = true;"), std::string::npos);
-    EXPECT_NE(saved, hub);
-}
-
-TEST_F(CliAppFolder, RailAndUtilityTweaksAreWrittenForAnyOtherGame) {
-    useGameProgramOfLength(1486891);
-    const auto set = run({"set", dir(), "tweaks", "Tweaks", "railutilincomeEASY=2.25"});
-    ASSERT_EQ(set.exitCode, 0) << set.err;
-    const auto lines = linesOf(run({"show", dir()}).out);
-    // Written in the one-decimal form, read back as such.
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "tweaks Tweaks railutilincomeEASY 2.3"),
-              lines.end());
-}
-
-// --- the command line itself ---------------------------------------------------------
-
-TEST(CliCommandLine, HelpForTheToolAndForEachCommand) {
-    const auto help = cli({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("usage: tgedit-cli COMMAND", 0), 0u) << help.out;
-    EXPECT_EQ(cli({"help"}).out, help.out);
-    EXPECT_EQ(cli({"-h"}).out, help.out);
-    for (const char* command : {"show", "set", "diff", "check", "new", "import", "backup"}) {
-        EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
-        const auto one = cli({"help", command});
-        EXPECT_EQ(one.exitCode, 0) << command;
-        EXPECT_EQ(one.out.rfind(std::string("usage: tgedit-cli ") + command, 0), 0u) << one.out;
-        EXPECT_NE(one.out.find("Exit status: 0"), std::string::npos) << command;
-        EXPECT_EQ(one.err, "");
-        // Help wins over anything else on the line, and nothing is done.
-        const auto asOption = cli({command, "--help", "/nowhere"});
-        EXPECT_EQ(asOption.exitCode, 0) << command;
-        EXPECT_EQ(asOption.out, one.out) << command;
-    }
-    EXPECT_NE(cli({"help", "diff"}).out.find("OLD is the value in Backup"), std::string::npos);
-}
-
-TEST(CliCommandLine, WrongUseIsRefusedWithTheUsage) {
-    const std::vector<std::vector<std::string>> wrong = {
-        {},
-        {"list", "x"},
-        {"help", "list"},
-        {"show"},
-        {"show", "a", "b"},
-        {"show", "--yes", "a"},  // an option of another command
-        {"show", ""},
-        {"set", "x", "block", "ZOO"},
-        {"diff"},
-        {"diff", "a", "b", "c"},
-        {"check"},
-        {"new"},
-        {"new", "a", "--in"},
-        {"new", "a", "--in", "x", "--in", "y"},
-        {"import"},
-        {"import", "--yes"},
-        {"backup", "x"},
-        {"backup", "--force"},
-    };
-    for (const auto& args : wrong) {
-        const auto refused = cli(args);
-        const std::string what = args.empty() ? "(nothing)" : args[0];
-        EXPECT_EQ(refused.exitCode, 2) << what << " " << args.size();
-        EXPECT_EQ(refused.out, "") << what;
-        EXPECT_EQ(refused.err.rfind("tgedit-cli: ", 0), 0u) << refused.err;
-        EXPECT_NE(refused.err.find("usage: tgedit-cli"), std::string::npos) << refused.err;
-    }
-    // The usage shown is the command's own.
-    EXPECT_NE(cli({"diff"}).err.find("usage: tgedit-cli diff PROJECT_DIR [OTHER_DIR]"),
-              std::string::npos);
-}
-
-TEST_F(CliProject, OptionsMayStandAnywhereAndDashDashEndsThem) {
-    const auto after = cli({"show", dir(), "--json"});
-    const auto before = cli({"show", "--json", dir()});
-    EXPECT_EQ(after.exitCode, 0);
-    EXPECT_EQ(after.out, before.out);
-    EXPECT_EQ(after.out.front(), '{');
-    // After "--" a folder may begin with a dash.
-    const auto dashed = cli({"show", "--", "-x"});
-    EXPECT_EQ(dashed.exitCode, 1);
-    EXPECT_NE(dashed.err.find("-x/blocksettings.lua"), std::string::npos) << dashed.err;
-}
+INSTANTIATE_TEST_SUITE_P(Tables, CliTable, ::testing::ValuesIn(allCases()), [](const auto& param) {
+    return param.param.table + "_" + param.param.id;
+});
 
 }  // namespace
 }  // namespace tg

@@ -1,171 +1,174 @@
-#include <gtest/gtest.h>
-#include <new>
+// The file-system layer: which names count as there, and replacing a file
+// atomically, also through symbolic links. (Paths in any letter case: the
+// project tests' game in scripts/default.)
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "fs/file_system.h"
-#include "fs/paths.h"
 #include "test_support.h"
 
 namespace tg {
 namespace {
 
+namespace stdfs = std::filesystem;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
 
-// Fails one chosen step of every operation.
-class FailingFileSystem : public FileSystem {
-public:
-    explicit FailingFileSystem(FsStep step) : step_(step) {}
-
-protected:
-    std::optional<std::string> faultAt(FsStep step, const std::string&) override {
-        if (step == step_) {
-            return "injected failure";
-        }
-        return std::nullopt;
-    }
-
-private:
-    FsStep step_;
-};
-
-TEST(PathExists, ListingRules) {
+TEST(PathExists, VisibleFilesAndFoldersInAnyLetterCaseAndByWildcard) {
     TempDir dir;
-    std::filesystem::create_directory(dir / "Projects");
+    stdfs::create_directory(dir / "Projects");
     writeBytes(dir / "mc.exe", "x");
     writeBytes(dir / ".hidden", "x");
-    FileSystem& fs = realFileSystem();
-    EXPECT_TRUE(fs.pathExists(dir / "Projects"));
-    EXPECT_FALSE(fs.pathExists(dir / "Projects/"));  // a trailing separator is never found
-    EXPECT_FALSE(fs.pathExists(""));
-    EXPECT_TRUE(fs.pathExists(dir / "MC.EXE"));  // letter case plays no part
-    EXPECT_TRUE(fs.pathExists(dir / "m?.*"));    // wildcards in the last component
-    EXPECT_FALSE(fs.pathExists(dir / ".hidden"));
-    EXPECT_FALSE(fs.pathExists(dir / "missing"));
-    EXPECT_TRUE(fs.pathExists(dir / "PROJECTS"));
-}
-
-TEST(PathExists, ANameAsWrittenCountsLikeTheListingWouldCountIt) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "Backup");
-    writeBytes(dir / "hub.lua", "x");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
-    std::filesystem::create_symlink(dir / "hub.lua", dir / "linked.lua");
-    std::filesystem::create_symlink(dir / "Backup", dir / "linkedfolder");
-    std::filesystem::create_symlink(dir / "gone.lua", dir / "dangling.lua");
+    stdfs::create_symlink(dir / "mc.exe", dir / "linked.exe");
+    stdfs::create_symlink(dir / "Projects", dir / "linkedfolder");
+    stdfs::create_symlink(dir / "gone.lua", dir / "dangling");
+    // A name as written is found without listing the folder; a wildcard
+    // only by the listing: both must count the same entries.
+    const std::pair<std::string, bool> cases[] = {
+        {"Projects", true},     {"PROJECTS", true},   {"Projects/", false}, {"MC.EXE", true},
+        {"m?.*", true},         {".hidden", false},   {"missing", false},   {"pipe", false},
+        {"pip?", false},        {"linked.exe", true}, {"linked.ex?", true}, {"linkedfolder", true},
+        {"linkedfolde?", true}, {"dangling", false},  {"danglin?", false},
+    };
     FileSystem& fs = realFileSystem();
-    // Each name as written, and the same name through a wildcard, which only
-    // the folder listing can answer.
-    for (const auto& [name, expected] :
-         std::initializer_list<std::pair<std::string, bool>>{{"Backup", true},
-                                                             {"hub.lua", true},
-                                                             {"linked.lua", true},
-                                                             {"linkedfolder", true},
-                                                             {"pipe", false},
-                                                             {"dangling.lua", false}}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(fs.pathExists(dir / name), expected);
-        EXPECT_EQ(fs.pathExists(dir / (name.substr(0, name.size() - 1) + "?")), expected);
+    EXPECT_FALSE(fs.pathExists(""));
+    for (const auto& [name, expected] : cases) {
+        EXPECT_EQ(fs.pathExists(dir / name), expected) << name;
     }
 }
 
-TEST(Resolve, FindsEachComponentInAnyLetterCase) {
-    TempDir dir;
-    std::filesystem::create_directories(dir / "scripts/default");
-    writeBytes(dir / "scripts/default/Hub.lua", "x");
-    FileSystem& fs = realFileSystem();
-    EXPECT_EQ(fs.resolve(dir / "SCRIPTS/DEFAULT/hub.lua"), dir / "scripts/default/Hub.lua");
-    EXPECT_EQ(fs.resolve(dir / "SCRIPTS/DEFAULT/new.lua"), dir / "scripts/default/new.lua");
-    EXPECT_EQ(fs.resolve(dir / "Missing/Deeper"), dir / "Missing/Deeper");
-    std::string bytes;
-    EXPECT_FALSE(fs.readFile(dir / "Scripts/Default/HUB.LUA", bytes));
-    EXPECT_EQ(bytes, "x");
-}
+constexpr auto kMode =
+    stdfs::perms::owner_read | stdfs::perms::owner_write | stdfs::perms::group_read;
 
-TEST(AtomicWrite, ReplacesTheFileAndKeepsNoTemporary) {
+// project/hub.lua beside a folder store/: a file of its own (link ""), or a
+// link with the given text ("$/" for the folder) that leads to store/hub.lua.
+struct Place {
     TempDir dir;
-    writeBytes(dir / "hub.lua", "old");
-    EXPECT_FALSE(realFileSystem().writeFileAtomic(dir / "hub.lua", "new\r\n"));
-    EXPECT_EQ(readBytes(dir / "hub.lua"), "new\r\n");
-    EXPECT_EQ(test::listFolder(dir.path()), "hub.lua\n");
-}
+    std::string target = dir / "project/hub.lua";
+    std::string real;
+    explicit Place(const std::string& link)
+        : real(dir / (link.empty() ? "project/hub.lua" : "store/hub.lua")) {
+        stdfs::create_directories(dir / "project");
+        stdfs::create_directories(dir / "store");
+        writeBytes(real, "old");
+        stdfs::permissions(real, kMode);
+        if (!link.empty()) {
+            stdfs::create_symlink(link.rfind("$/", 0) == 0 ? dir / link.substr(2) : link, target);
+        }
+    }
+};
 
-TEST(AtomicWrite, EveryFailedStepLeavesTheOldFileAndNoTemporary) {
-    for (FsStep step : {FsStep::Open, FsStep::Write, FsStep::Flush, FsStep::Rename}) {
-        TempDir dir;
-        writeBytes(dir / "hub.lua", "old");
-        FailingFileSystem fs(step);
-        const FsStatus error = fs.writeFileAtomic(dir / "hub.lua", "new");
-        ASSERT_TRUE(error) << static_cast<int>(step);
-        EXPECT_EQ(error->path, dir / "hub.lua");
-        EXPECT_EQ(error->reason, "injected failure");
-        EXPECT_EQ(readBytes(dir / "hub.lua"), "old");
-        EXPECT_EQ(test::listFolder(dir.path()), "hub.lua\n");
+const std::string kLinks[] = {"", "../store/hub.lua", "$/store/hub.lua", "../store/current.lua"};
+
+TEST(AtomicReplace, WritesThroughLinksKeepingThemAndThePermissionBits) {
+    for (const std::string& link : kLinks) {
+        Place p(link);
+        if (link == "../store/current.lua") {
+            stdfs::create_symlink("hub.lua", p.dir / "store/current.lua");
+        }
+        // Copies read their source through links too.
+        writeBytes(p.dir / "source.lua", "copied");
+        stdfs::create_symlink(p.dir / "source.lua", p.dir / "store/source.lua");
+        auto before = test::entriesBelow(p.dir.path());
+
+        ASSERT_FALSE(realFileSystem().writeFileAtomic(p.target, "new")) << link;
+        before[p.real.substr(p.dir.path().size())] = "file new";
+        EXPECT_EQ(test::entriesBelow(p.dir.path()), before) << link;
+        ASSERT_FALSE(realFileSystem().copyFileAtomic(p.dir / "store/source.lua", p.target));
+        before[p.real.substr(p.dir.path().size())] = "file copied";
+        EXPECT_EQ(test::entriesBelow(p.dir.path()), before) << link;
+        EXPECT_EQ(stdfs::status(p.real).permissions(), kMode);
     }
 }
 
-TEST(AtomicWrite, TakesTheBytesInPiecesAndKeepsTheOldFileWhenMakingThemThrows) {
+TEST(AtomicReplace, RefusesWhatItCannotReplaceAndWritesNothing) {
+    const struct {
+        std::string link, made, reason;
+    } cases[] = {
+        {"", "folder", "it is a folder, not a file"},
+        {"", "read-only", "the file is read-only"},
+        {"../store/hub.lua", "read-only", "the file is read-only"},
+        {"../store/gone.lua", "",
+         "it is a symbolic link to ../store/gone.lua, which does not exist"},
+        {"loop.lua", "loop", "it is a symbolic link that leads round in a loop"},
+    };
+    for (const auto& c : cases) {
+        Place p(c.link);
+        if (c.made == "folder") {
+            stdfs::remove(p.target);
+            stdfs::create_directory(p.target);
+        } else if (c.made == "read-only") {
+            stdfs::permissions(p.target, stdfs::perms::owner_read);
+        } else if (c.made == "loop") {
+            stdfs::create_symlink("hub.lua", p.dir / "project/loop.lua");
+        }
+        const auto before = test::entriesBelow(p.dir.path());
+        const FsStatus error = realFileSystem().writeFileAtomic(p.target, "new");
+        ASSERT_TRUE(error) << c.reason;
+        EXPECT_EQ(*error, (FsError{p.target, c.reason}));
+        EXPECT_EQ(test::entriesBelow(p.dir.path()), before) << c.reason;
+    }
     TempDir dir;
-    writeBytes(dir / "hub.lua", "old");
-    EXPECT_FALSE(realFileSystem().writeFileAtomic(dir / "hub.lua", [](const ByteSink& sink) {
-        sink("first\r\n");
-        sink("");
-        sink("second\r\n");
-    }));
-    EXPECT_EQ(readBytes(dir / "hub.lua"), "first\r\nsecond\r\n");
+    const FsStatus error = realFileSystem().writeFileAtomic(dir / "gone/hub.lua", "x");
+    EXPECT_EQ(error, (FsError{dir / "gone/hub.lua", "No such file or directory"}));
+    EXPECT_EQ(test::listFolder(dir.path()), "");
+}
 
-    EXPECT_THROW(realFileSystem().writeFileAtomic(dir / "hub.lua",
+// Notes every step with the file it works on, and fails the chosen one.
+TEST(AtomicReplace, GoesStepByStepAndAFailedStepKeepsTheOldFile) {
+    // The steps taken (the failed one the last), and the file afterwards.
+    const struct {
+        std::optional<FsStep> failing;
+        std::size_t steps;
+        std::string after;
+    } cases[] = {{std::nullopt, 5, "new"},   {FsStep::Open, 1, "old"},
+                 {FsStep::Write, 2, "old"},  {FsStep::Flush, 3, "old"},
+                 {FsStep::Rename, 4, "old"}, {FsStep::FlushFolder, 5, "new"}};
+    for (const auto& c : cases) {
+        Place p("../store/hub.lua");
+        const std::string store = stdfs::canonical(p.dir / "store").string();
+        test::FailOneFile fs;
+        fs.arm(c.failing, store + "/hub.lua");
+        const FsStatus error = fs.writeFileAtomic(p.target, "new");
+        const std::vector<std::string> steps = {
+            "open " + store + "/.hub.lua", "write " + store + "/.hub.lua",
+            "flush " + store + "/.hub.lua", "rename " + store + "/hub.lua",
+            "flush folder " + store};
+        EXPECT_EQ(fs.steps, std::vector<std::string>(steps.begin(), steps.begin() + c.steps));
+        EXPECT_EQ(error.has_value(), c.failing.has_value());
+        if (error) {
+            EXPECT_EQ(error->path, p.target);
+            EXPECT_EQ(error->reason, c.failing == FsStep::FlushFolder
+                                         ? "the new file is in place, but its folder could not "
+                                           "be flushed to the disk, so the save may not "
+                                           "survive a power cut: injected failure"
+                                         : "injected failure");
+        }
+        EXPECT_EQ(readBytes(p.dir / "store/hub.lua"), c.after);
+        EXPECT_EQ(test::listFolder(p.dir / "store"), "hub.lua\n");
+        EXPECT_TRUE(stdfs::is_symlink(p.target));
+    }
+}
+
+TEST(AtomicReplace, KeepsTheOldFileWhenMakingTheBytesThrows) {
+    Place p("");
+    EXPECT_THROW(realFileSystem().writeFileAtomic(p.target,
                                                   [](const ByteSink& sink) {
                                                       sink("half");
                                                       throw std::bad_alloc();
                                                   }),
                  std::bad_alloc);
-    EXPECT_EQ(readBytes(dir / "hub.lua"), "first\r\nsecond\r\n");
-    EXPECT_EQ(test::listFolder(dir.path()), "hub.lua\n");
-}
-
-TEST(AtomicWrite, RefusesFoldersReadOnlyFilesAndMissingFolders) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "hub.lua");
-    FsStatus error = realFileSystem().writeFileAtomic(dir / "hub.lua", "x");
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->describe().find("folder"), std::string::npos);
-
-    writeBytes(dir / "blocksettings.lua", "keep");
-    std::filesystem::permissions(dir / "blocksettings.lua", std::filesystem::perms::owner_read);
-    error = realFileSystem().writeFileAtomic(dir / "blocksettings.lua", "x");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->reason, "the file is read-only");
-    EXPECT_EQ(readBytes(dir / "blocksettings.lua"), "keep");
-
-    error = realFileSystem().writeFileAtomic(dir / "gone/hub.lua", "x");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->path, dir / "gone/hub.lua");
-}
-
-TEST(Copy, CopiesBytesAndNamesTheMissingSource) {
-    TempDir dir;
-    writeBytes(dir / "a.lua", std::string("a\0b\r\n", 5));
-    EXPECT_FALSE(realFileSystem().copyFileAtomic(dir / "a.lua", dir / "b.lua"));
-    EXPECT_EQ(readBytes(dir / "b.lua"), std::string("a\0b\r\n", 5));
-    const FsStatus error = realFileSystem().copyFileAtomic(dir / "none.lua", dir / "b.lua");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->path, dir / "none.lua");
-    EXPECT_EQ(readBytes(dir / "b.lua"), std::string("a\0b\r\n", 5));
-}
-
-TEST(Paths, LastPathPart) {
-    const std::string sep(1, kPathSeparator);
-    EXPECT_EQ(lastPathPart(sep + "home" + sep + "MyCity" + sep), "MyCity");
-    EXPECT_EQ(lastPathPart(sep + "home" + sep + "MyCity"), "MyCity");
-    EXPECT_EQ(lastPathPart(sep), "");
-    EXPECT_EQ(lastPathPart("NoSeparator"), "");
-    EXPECT_EQ(withTrailingSeparator("a"), "a" + sep);
-    EXPECT_EQ(withTrailingSeparator("a" + sep), "a" + sep);
+    EXPECT_EQ(readBytes(p.target), "old");
+    EXPECT_EQ(test::listFolder(p.dir / "project"), "hub.lua\n");
 }
 
 }  // namespace

@@ -1,281 +1,215 @@
+// Start-up, projects and the File menu's copies in the core: what the
+// tgedit-cli tables and the window tests do not already show.
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "project/app_context.h"
+#include "project/commands.h"
+#include "project/edits.h"
 #include "project/projects.h"
-#include "project_fixtures.h"
-#include "scripts/text_ops.h"
+#include "project/startup.h"
+#include "run_command.h"
+#include "scripts/script_files.h"
+#include "test_support.h"
 
 namespace tg {
 namespace {
 
-using test::FaultyFileSystem;
-using test::kScriptNames;
-using test::kTemplateMarker;
-using test::makeAppFolder;
+namespace stdfs = std::filesystem;
 using test::readBytes;
-using test::scriptBytes;
 using test::TempDir;
 using test::writeBytes;
 
-namespace stdfs = std::filesystem;
-
-constexpr const char* kProjectFiles =
-    "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\ntgedit.prj\n";
-
-Notice appTitled(std::string_view text) {
-    return {"TGEdit", std::string(text)};
+// A different text per place and script, so a copy from the wrong place shows.
+std::string scriptBytes(std::string_view place, std::string_view name) {
+    return "-- " + std::string(place) + " " + std::string(name) + "\r\n";
 }
 
-TEST(CreateProject, CopiesBackupAndTemplateByteForByte) {
+// Under root: a game (mc.exe and the scripts in scriptsFolder, spelt in any
+// letter case) and an application folder with tge.prj, Projects and Backup.
+struct Folders {
     TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
+    std::string app = root / "app/";
+    std::string game = root / "Tollgrove/";
 
-    const ProjectOutcome outcome = createProject(ctx, app + "Projects/", "MyCity");
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.notices.empty());
-    const std::string project = app + "Projects/MyCity/";
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(test::listFolder(project), kProjectFiles);
-    for (std::string_view name : kScriptNames) {
-        EXPECT_EQ(readBytes(project + std::string(name)), scriptBytes("backup", name));
+    explicit Folders(const std::string& scriptsFolder = "SCRIPTS/DEFAULT/") {
+        stdfs::create_directories(app + "Projects");
+        stdfs::create_directories(app + "Backup");
+        stdfs::create_directories(game + scriptsFolder);
+        writeBytes(app + "tge.prj", "DO NOT DELETE THIS FILE.\r\n 0 \r\n");
+        writeBytes(game + "mc.exe", "MZ");
+        for (std::string_view name : kScriptFiles) {
+            writeBytes(app + "Backup/" + std::string(name), scriptBytes("backup", name));
+            writeBytes(game + scriptsFolder + std::string(name), scriptBytes("game", name));
+        }
     }
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), kTemplateMarker);
+};
+
+TEST(FirstStart, AFolderThatCannotBeMadeLeavesTheNextStartAFirstStart) {
+    Folders f;
+    stdfs::remove_all(f.app + "Backup");
+    stdfs::create_symlink(f.app + "nowhere", f.app + "Backup");
+    AppContext ctx(f.app);
+    ctx.state.GamePath = f.game;
+    EXPECT_EQ(
+        completeFirstStart(ctx),
+        (Notices{{kTitleTGEdit, "Cannot create the folder " + f.app + "Backup: File exists"}}));
+    EXPECT_FALSE(configExists(ctx));
 }
 
-TEST(CreateProject, ParentWithoutTrailingSeparatorIsJoinedAsAFolder) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    EXPECT_TRUE(createProject(ctx, app + "Projects", "A").ok);
-    EXPECT_EQ(ctx.state.ProjectPath, app + "Projects/A/");
-}
-
-TEST(CreateProject, RefusedNamesCreateNothing) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::create_directory(app + "Projects/Taken");
-    writeBytes(app + "Projects/notes.txt", "mine");
-    stdfs::create_directory(app + "Projects/.hidden");
-    writeBytes(app + "Projects/.hidden/hub.lua", "keep");
-    AppContext ctx(app);
-    ctx.state.ProjectPath = "/before/";
-
-    struct Case {
-        std::string name;
-        Notice notice;
-    };
-    const Case cases[] = {
-        {"", appTitled("Please enter a Project Name.")},
-        {"Taken", appTitled("This Project already exists, please choose another name.")},
-        {"TAKEN", appTitled("This Project already exists, please choose another name.")},
-        {"notes.txt", appTitled("This Project already exists, please choose another name.")},
-        {"a/b", Notice{"TG Edit", std::string(kForbiddenNameMessage)}},
-        {".", appTitled(kDotNameMessage)},
-        {"..", appTitled(kDotNameMessage)},
-        {".hidden", appTitled(kDotNameMessage)},
-    };
-    for (const Case& c : cases) {
-        const ProjectOutcome outcome = createProject(ctx, app + "Projects/", c.name);
-        EXPECT_FALSE(outcome.ok) << c.name;
-        ASSERT_EQ(outcome.notices.size(), 1u) << c.name;
-        EXPECT_EQ(outcome.notices[0], c.notice) << c.name;
+TEST(StartsAndOpens, AsTheTableSays) {
+    const std::string table = readBytes(TGEDIT_TEST_DATA_DIR "/starts_and_opens.txt");
+    for (const std::string& line : test::linesOf(table)) {
+        const std::vector<std::string> w = test::wordsOf(line);
+        if (w.empty() || w[0][0] == '#') {
+            continue;
+        }
+        SCOPED_TRACE(line);
+        Folders f;
+        AppContext ctx(f.app);
+        if (w[0] == "open") {
+            const std::string project = f.app + "Projects/P/";
+            stdfs::create_directory(project);
+            writeBytes(project + "hub.lua", "-- mine\r\n");
+            writeBytes(project + "tgedit.prj", w[1]);
+            EXPECT_TRUE(openProject(ctx, f.app + "Projects/P").ok);
+            EXPECT_EQ(ctx.state.ProjectPath, project);
+            EXPECT_EQ(readBytes(project + "hub.lua"),
+                      w[2] == "refresh" ? scriptBytes("backup", "hub.lua") : "-- mine\r\n");
+            EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + w[3] + "\r\n");
+            continue;
+        }
+        stdfs::create_directory_symlink(f.game, f.root / "Toll,grove");
+        const auto expand = [&f](std::string text) {
+            for (const auto& [from, to] : {std::pair{"$G", f.game}, std::pair{"$A", f.app},
+                                           std::pair{"$C", f.root / "Toll,grove/"}}) {
+                for (auto at = text.find(from); at != std::string::npos; at = text.find(from)) {
+                    text.replace(at, 2, to);
+                }
+            }
+            return text;
+        };
+        const auto config = [&f] {
+            return stdfs::is_directory(f.app + "tgedit.cfg") ? std::string("folder")
+                                                             : readBytes(f.app + "tgedit.cfg");
+        };
+        std::string after, backup;
+        Notices notices;
+        for (std::size_t i = 2; i + 1 < w.size(); i += 2) {
+            if (w[i] == "remove") {
+                stdfs::remove_all(f.app + "Backup/" + w[i + 1]);
+            } else if (w[i] == "after") {
+                after = expand(w[i + 1]);
+            } else if (w[i] == "backup") {
+                backup = w[i + 1];
+            } else {
+                notices.push_back({kTitleTGEdit, expand(w[i + 1])});
+            }
+        }
+        if (w[1] == "folder") {
+            stdfs::create_directory(f.app + "tgedit.cfg");
+        } else {
+            writeBytes(f.app + "tgedit.cfg", expand(w[1]));
+        }
+        for (int check = 0; check < 2; ++check) {
+            EXPECT_EQ(checkExistingConfig(ctx), notices);
+            EXPECT_EQ(config(), after);
+        }
+        EXPECT_TRUE(stdfs::is_directory(f.app + "Projects"));
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::string path = f.app + "Backup/" + std::string(kScriptFiles[i]);
+            const std::string place = backup[i] == 'b' ? "backup" : "game";
+            EXPECT_EQ(stdfs::exists(path) ? readBytes(path) : "-",
+                      backup[i] == '-' ? "-" : scriptBytes(place, kScriptFiles[i]));
+        }
     }
-    EXPECT_EQ(ctx.state.ProjectPath, "/before/");
-    EXPECT_EQ(test::listFolder(app + "Projects"), ".hidden\nTaken\nnotes.txt\n");
-    EXPECT_EQ(test::listFolder(app + "Projects/Taken"), "");
-    EXPECT_EQ(test::listFolder(app + "Projects/.hidden"), "hub.lua\n");
-    EXPECT_EQ(readBytes(app + "Projects/notes.txt"), "mine");
-    EXPECT_EQ(test::listFolder(app), "Backup\nProjects\ntge.prj\n");
 }
 
-TEST(CreateProject, FailedCopyLeavesNoMarkerAndNamesTheFile) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::remove(app + "Backup/commoditysettings.lua");
-    AppContext ctx(app);
-
-    const ProjectOutcome outcome = createProject(ctx, app + "Projects/", "Half");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0],
-              (Notice{"TG Edit", "Cannot copy " + app +
-                                     "Backup/commoditysettings.lua: No such file or directory"}));
+TEST(Projects, NamesAndFoldersAreRefusedInTheDialogsOrder) {
+    Folders f;
+    stdfs::create_directory(f.app + "Projects/Taken");
+    AppContext ctx(f.app);
+    const std::pair<std::string, std::string_view> names[] = {
+        {"./Taken", kForbiddenNameMessage},  // before the dot and the name
+        {".Taken", kDotNameMessage},         // before the name
+        {"taken", kProjectExistsMessage},
+    };
+    for (const auto& [name, text] : names) {
+        const ProjectOutcome outcome = createProject(ctx, f.app + "Projects", name);
+        ASSERT_EQ(outcome.notices.size(), 1u) << name;
+        EXPECT_EQ(outcome.notices[0].text, text) << name;
+    }
+    EXPECT_EQ(test::listFolder(f.app + "Projects"), "Taken\n");
+    for (const std::string& folder : {f.app + "Projects", f.app + "Missing/", std::string()}) {
+        EXPECT_EQ(openProject(ctx, folder).notices,
+                  (Notices{{kApplicationTitle, std::string(kInvalidProjectPathMessage)}}));
+    }
     EXPECT_EQ(ctx.state.ProjectPath, "");
-    EXPECT_FALSE(stdfs::exists(app + "Projects/Half/tgedit.prj"));
-    // Without a marker the folder is not a project.
-    EXPECT_FALSE(openProject(ctx, app + "Projects/Half/").ok);
 }
 
-TEST(CreateProject, MissingTemplateOrFolderIsReported) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::remove(app + "tge.prj");
-    AppContext ctx(app);
-    ProjectOutcome outcome = createProject(ctx, app + "Projects/", "NoMarker");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, "Cannot copy " + app + "tge.prj: No such file or directory");
-
-    outcome = createProject(ctx, app + "Gone/", "X");
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text,
-              "Cannot create the folder " + app + "Gone/X: No such file or directory");
-    EXPECT_EQ(ctx.state.ProjectPath, "");
-}
-
-TEST(OpenProject, FirstOpenRefreshesHubOnceAndCountsOpens) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    ASSERT_TRUE(createProject(ctx, app + "Projects/", "City").ok);
-    const std::string project = app + "Projects/City/";
-    ctx.state.ProjectPath.clear();
-    // The project's scripts differ from Backup, as after editing.
-    for (std::string_view name : kScriptNames) {
-        writeBytes(project + std::string(name), scriptBytes("edited", name));
-    }
-
-    ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.notices.empty());
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(readBytes(project + "hub.lua"), scriptBytes("backup", "hub.lua"));
-    EXPECT_EQ(readBytes(project + "blocksettings.lua"), scriptBytes("edited", "blocksettings.lua"));
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 1 \r\n");
-
-    writeBytes(project + "hub.lua", scriptBytes("edited", "hub.lua"));
-    EXPECT_TRUE(openProject(ctx, app + "Projects/City").ok);
-    EXPECT_EQ(ctx.state.ProjectPath, project);
-    EXPECT_EQ(readBytes(project + "hub.lua"), scriptBytes("edited", "hub.lua"));
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 2 \r\n");
-    EXPECT_EQ(test::listFolder(project), kProjectFiles);
-}
-
-TEST(OpenProject, MarkerTextIsComparedTrimmedAndWithLetterCase) {
-    struct Case {
-        std::string marker;
-        bool refreshes;
-        std::string rewritten;
-    };
-    const Case cases[] = {
-        {"  DO NOT DELETE THIS FILE.   \r\n 5 \r\n", true, "TG Edit: 1.0.0.1\r\n 6 \r\n"},
-        {"Do not delete this file.\r\n 5 \r\n", false, "TG Edit: 1.0.0.1\r\n 6 \r\n"},
-        {"\"DO NOT DELETE THIS FILE.\"\n9", true, "TG Edit: 1.0.0.1\r\n 10 \r\n"},
-        // Damaged or full counts.
-        {"DO NOT DELETE THIS FILE.", true, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-        {"TG Edit: 1.0.0.1\r\nlots\r\n", false, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-        {"TG Edit: 1.0.0.1\r\n 32767 \r\n", false, "TG Edit: 1.0.0.1\r\n 32767 \r\n"},
-        {"", false, "TG Edit: 1.0.0.1\r\n 1 \r\n"},
-    };
-    for (const Case& c : cases) {
+TEST(SaveProject, WritesThroughAScriptThatIsALinkAndKeepsTheLink) {
+    for (const std::string link : {"../store/blocksettings.lua", "$/store/blocksettings.lua"}) {
         TempDir root;
-        const std::string app = makeAppFolder(root, true);
-        const std::string project = app + "Projects/P/";
-        stdfs::create_directory(project);
-        writeBytes(project + "hub.lua", "-- mine\r\n");
-        writeBytes(project + "tgedit.prj", c.marker);
+        const std::string app = root / "app/";
+        const std::string project = root / "project/";
+        for (const std::string& folder : {app, project, root / "store/"}) {
+            stdfs::create_directories(folder);
+        }
+        test::copyDataFiles(app);
+        test::copyDemoScripts(project);
+        stdfs::rename(project + "blocksettings.lua", root / "store/blocksettings.lua");
+        const std::string text = link[0] == '$' ? root / link.substr(2) : link;
+        stdfs::create_symlink(text, project + "blocksettings.lua");
         AppContext ctx(app);
+        ctx.state.ProjectPath = project;
+        ASSERT_TRUE(reloadProject(ctx).empty());
+        BlockRecord airport = ctx.state.model.EditBlocks[5];
+        airport.value = 150;
+        airport.prestige = 2.25;
+        airport.ownable = true;
+        airport.buildingrights = true;
+        storeBlock(ctx.state, 5, airport);
 
-        EXPECT_TRUE(openProject(ctx, project).ok) << c.marker;
-        EXPECT_EQ(readBytes(project + "hub.lua"),
-                  c.refreshes ? scriptBytes("backup", "hub.lua") : "-- mine\r\n")
-            << c.marker;
-        EXPECT_EQ(readBytes(project + "tgedit.prj"), c.rewritten) << c.marker;
+        ASSERT_TRUE(saveProject(ctx).empty());
+        EXPECT_EQ(stdfs::read_symlink(project + "blocksettings.lua"), text);
+        // What tgedit-cli set writes for the same values.
+        EXPECT_EQ(readBytes(root / "store/blocksettings.lua"),
+                  readBytes(TGEDIT_TEST_DATA_DIR "/cli/set/airport.lua"));
+        EXPECT_EQ(test::listFolder(root / "store"), "blocksettings.lua\n");
+        EXPECT_EQ(test::listFolder(project),
+                  "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
     }
 }
 
-TEST(OpenProject, FolderWithoutMarkerIsRefused) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    ctx.state.ProjectPath = "/kept/";
-    for (const std::string& folder :
-         {app + "Projects/", app + "Projects", app + "Missing/", std::string()}) {
-        const ProjectOutcome outcome = openProject(ctx, folder);
-        EXPECT_FALSE(outcome.ok) << folder;
-        ASSERT_EQ(outcome.notices.size(), 1u);
-        EXPECT_EQ(outcome.notices[0], appTitled("Invalid Project Path."));
-    }
-    EXPECT_EQ(ctx.state.ProjectPath, "/kept/");
-    EXPECT_EQ(test::listFolder(app + "Projects"), "");
-}
-
-TEST(OpenProject, FailedRefreshLeavesMarkerAndProjectUnopened) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    AppContext ctx(app);
-    ASSERT_TRUE(createProject(ctx, app + "Projects/", "P").ok);
-    const std::string project = ctx.state.ProjectPath;
-    ctx.state.ProjectPath = "/kept/";
-    stdfs::remove(app + "Backup/hub.lua");
-    writeBytes(project + "hub.lua", "-- mine\r\n");
-
-    const ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text,
-              "Cannot copy " + app + "Backup/hub.lua: No such file or directory");
-    EXPECT_EQ(ctx.state.ProjectPath, "/kept/");
-    EXPECT_EQ(readBytes(project + "hub.lua"), "-- mine\r\n");
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), kTemplateMarker);
-}
-
-TEST(OpenProject, FailedMarkerWriteLeavesProjectUnopened) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    const std::string project = app + "Projects/P/";
+TEST(ImportAndBackup, CopyUnderTheGamesOwnSpellingAndNeedTheirFolders) {
+    Folders f("scripts/default/");
+    const std::string project = f.app + "Projects/City/";
     stdfs::create_directory(project);
-    writeBytes(project + "tgedit.prj", "TG Edit: 1.0.0.1\r\n 4 \r\n");
-    FaultyFileSystem fs(FsStep::Rename, "tgedit.prj");
-    AppContext ctx(app, fs);
-
-    const ProjectOutcome outcome = openProject(ctx, project);
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, "Cannot write " + project + "tgedit.prj: injected failure");
-    EXPECT_EQ(ctx.state.ProjectPath, "");
-    EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n 4 \r\n");
-}
-
-TEST(ProjectName, CleanedOneKindOfCharacterAtATimeInTestOrder) {
-    EXPECT_EQ(firstForbiddenCharacter("Plain name"), std::nullopt);
-    EXPECT_EQ(firstForbiddenCharacter("a|b:c\\d"), '\\');
-    EXPECT_EQ(firstForbiddenCharacter("a|b:c"), ':');
-    EXPECT_EQ(firstForbiddenCharacter("x\"y<z"), '"');
-    EXPECT_EQ(firstForbiddenCharacter("|"), '|');
-
-    std::string name = "a/b\\c/d:";
-    int passes = 0;
-    while (auto c = firstForbiddenCharacter(name)) {
-        name = removeCharacter(name, *c);
-        ++passes;
+    for (std::string_view name : kScriptFiles) {
+        writeBytes(project + std::string(name), scriptBytes("project", name));
     }
-    EXPECT_EQ(name, "abcd");
-    EXPECT_EQ(passes, 3);
-}
-
-TEST(ProjectName, RefusalComesInTheDialogsOrderAndCreatesNothing) {
-    TempDir root;
-    const std::string app = makeAppFolder(root, true);
-    stdfs::create_directory(app + "Projects/Taken");
-    AppContext ctx(app);
-    const std::string parent = app + "Projects";  // without its separator
-
-    EXPECT_FALSE(projectNameRefusal(ctx, parent, "Fresh"));
-    const auto text = [&](const std::string& name) {
-        const auto refusal = projectNameRefusal(ctx, parent, name);
-        return refusal ? refusal->text : std::string("(none)");
-    };
-    EXPECT_EQ(text(""), kEmptyNameMessage);
-    EXPECT_EQ(text("./Taken"), kForbiddenNameMessage);  // before the dot and the name
-    EXPECT_EQ(text(".Taken"), kDotNameMessage);         // before the name
-    EXPECT_EQ(text("taken"), kProjectExistsMessage);
-    EXPECT_EQ(test::listFolder(app + "Projects"), "Taken\n");
+    AppContext ctx(f.app);
+    ctx.state.GamePath = f.game;
+    EXPECT_TRUE(backupGame(ctx).empty());
+    // Not known: nothing is copied from or to where the program happens to run.
+    EXPECT_EQ(importProject(ctx).size(), 1u);
+    ctx.state.ProjectPath = project;
+    ctx.state.GamePath.clear();
+    EXPECT_EQ(importProject(ctx).size(), 1u);
+    EXPECT_EQ(backupGame(ctx).size(), 1u);
+    ctx.state.GamePath = f.game;
+    EXPECT_TRUE(importProject(ctx).empty());
+    for (std::string_view name : kScriptFiles) {
+        EXPECT_EQ(readBytes(f.game + "scripts/default/" + std::string(name)),
+                  scriptBytes("project", name));
+        EXPECT_EQ(readBytes(f.app + "Backup/" + std::string(name)), scriptBytes("game", name));
+    }
+    EXPECT_EQ(test::listFolder(f.game + "scripts/default"),
+              "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
 }
 
 }  // namespace

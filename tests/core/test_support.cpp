@@ -30,12 +30,6 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ec;
-    // Undo read-only modes that tests set, so everything can be removed.
-    for (auto it = stdfs::recursive_directory_iterator(path_, ec);
-         it != stdfs::recursive_directory_iterator(); it.increment(ec)) {
-        stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
-    }
-    stdfs::permissions(path_, stdfs::perms::owner_all, stdfs::perm_options::add, ec);
     stdfs::remove_all(path_, ec);
 }
 
@@ -44,7 +38,9 @@ std::string readBytes(const std::string& path) {
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
 }
 
 void writeBytes(const std::string& path, std::string_view bytes) {
@@ -57,28 +53,21 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 
 namespace {
 
-void copyFolderFiles(const stdfs::path& from, const std::string& to) {
-    for (const auto& entry : stdfs::directory_iterator(from)) {
-        if (entry.is_regular_file()) {
-            stdfs::copy_file(entry.path(), stdfs::path(to) / entry.path().filename(),
-                             stdfs::copy_options::overwrite_existing);
-        }
-    }
-}
+// The shipped folders hold files only; a file already there is replaced.
+constexpr auto kCopy = stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing;
 
 }  // namespace
 
 void copyDataFiles(const std::string& folder) {
-    copyFolderFiles(TGEDIT_DATA_DIR, folder);
+    stdfs::copy(TGEDIT_DATA_DIR, folder, kCopy);
 }
 
 void copyDemoScripts(const std::string& folder) {
-    copyFolderFiles(stdfs::path(TGEDIT_DEMO_GAME_DIR) / "SCRIPTS" / "DEFAULT", folder);
+    stdfs::copy(TGEDIT_DEMO_GAME_DIR "/SCRIPTS/DEFAULT", folder, kCopy);
 }
 
 void copyDemoGame(const std::string& folder) {
-    stdfs::copy(TGEDIT_DEMO_GAME_DIR, folder,
-                stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing);
+    stdfs::copy(TGEDIT_DEMO_GAME_DIR, folder, kCopy);
 }
 
 std::string lowered(std::string_view text) {
@@ -100,6 +89,68 @@ std::string listFolder(const std::string& folder) {
         out += name + "\n";
     }
     return out;
+}
+
+std::map<std::string, std::string> entriesBelow(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
+        const std::string path = entry.path().string().substr(folder.size());
+        if (entry.is_symlink()) {
+            entries[path] = "link to " + stdfs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            entries[path] = "folder";
+        } else {
+            entries[path] = "file " + readBytes(entry.path().string());
+        }
+    }
+    return entries;
+}
+
+// Blanks separate words; a word in double quotes may hold blanks and the
+// escapes \r \n \" \\ and \xHH.
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ') {
+            continue;
+        }
+        if (line[i] != '"') {
+            const std::size_t end = std::min(line.find(' ', i), line.size());
+            words.push_back(line.substr(i, end - i));
+            i = end;
+            continue;
+        }
+        std::string word;
+        for (++i; i < line.size() && line[i] != '"'; ++i) {
+            char c = line[i];
+            if (c == '\\' && line[++i] == 'x') {
+                c = static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else if (c == '\\') {
+                c = line[i] == 'r' ? '\r' : line[i] == 'n' ? '\n' : line[i];
+            }
+            word += c;
+        }
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& path) {
+    constexpr const char* kNames[] = {"open",   "read",          "write",       "flush",
+                                      "rename", "create folder", "flush folder"};
+    steps.push_back(std::string(kNames[static_cast<int>(step)]) + " " +
+                    path.substr(0, path.find(".tgedit-")));
+    const auto cut = file_.rfind('/');
+    const bool temporary =
+        path.rfind(file_.substr(0, cut) + "/." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
+    const bool match = step == FsStep::FlushFolder ? renamed_ == file_ : path == file_ || temporary;
+    renamed_ = step == FsStep::Rename ? path : renamed_;
+    if (step != step_ || !match) {
+        return std::nullopt;
+    }
+    ++hits;
+    return "injected failure";
 }
 
 }  // namespace tg::test

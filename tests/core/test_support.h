@@ -4,8 +4,13 @@
 // writes, and an application folder or project laid out like the real ones.
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "fs/file_system.h"
 
 namespace tg::test {
 
@@ -40,6 +45,36 @@ void copyDemoGame(const std::string& folder);
 
 // Lists the names in a folder, sorted (hidden ones included).
 std::string listFolder(const std::string& folder);
+
+// The words of a line of a test table: blanks separate them; a word in
+// double quotes may hold blanks and the escapes \r \n \" \\ and \xHH.
+std::vector<std::string> wordsOf(const std::string& line);
+
+// A file system that notes every step ("rename /x/hub.lua"; a temporary
+// file by its name up to the random part) and, once armed, fails one step of
+// the work on one file: on the side it writes, the temporary file (open,
+// write, flush), the rename onto the file or the flush of its folder after
+// that rename; on the side it reads, the opening or reading of the file.
+class FailOneFile : public FileSystem {
+public:
+    void arm(std::optional<FsStep> step, std::string file) {
+        step_ = step;
+        file_ = std::move(file);
+    }
+    std::vector<std::string> steps;
+    int hits = 0;
+
+protected:
+    std::optional<std::string> faultAt(FsStep step, const std::string& path) override;
+
+private:
+    std::optional<FsStep> step_;
+    std::string file_, renamed_;
+};
+
+// Every entry below a folder (ending in the separator), by its path relative
+// to it: "file " and the bytes, "folder", or "link to " and the link's text.
+std::map<std::string, std::string> entriesBelow(const std::string& folder);
 
 // The text with its ASCII capitals lowered and every other byte kept: what
 // the case-blind searches are held against.

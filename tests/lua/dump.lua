@@ -5,7 +5,7 @@
 --   order of the code tables); fields in the editor's field order; integers in
 --   plain decimal, doubles in the shortest form with up to 15 significant
 --   digits, flags as true/false, an empty text as "", a commodity entry as
---   NAME:AMOUNT (a free one as :AMOUNT).
+--   NAME:AMOUNT (a free one as :0).
 --
 -- Usage: lua5.4 dump.lua [--require-all] SCRIPT_DIR [DATA_DIR]
 --   SCRIPT_DIR holds blocksettings.lua, businesssettings.lua,
@@ -17,98 +17,51 @@
 --   commodity; its free entries after the last one are not missing.
 
 local args = { ... }
-local requireAll = false
-if args[1] == "--require-all" then
-    requireAll = true
+local requireAll = args[1] == "--require-all"
+if requireAll then
     table.remove(args, 1)
 end
-local scriptDir = args[1]
-if scriptDir == nil or scriptDir == "" or scriptDir == "--help" then
+if args[1] == nil or args[1] == "" or args[1] == "--help" then
     io.stderr:write("usage: lua5.4 dump.lua [--require-all] SCRIPT_DIR [DATA_DIR]\n")
     os.exit(2)
 end
-if scriptDir:sub(-1) ~= "/" then
-    scriptDir = scriptDir .. "/"
-end
-
 local here = (arg[0]:match("^(.*)/[^/]*$") or ".") .. "/"
-local dataDir = args[2] or (here .. "../../data")
-if dataDir:sub(-1) ~= "/" then
-    dataDir = dataDir .. "/"
+local function folder(path)
+    return path:sub(-1) == "/" and path or path .. "/"
 end
-
--- Everything below runs before the stubs make unknown globals evaluate to
--- their own names, so keep what we use in locals.
-local format, floor, mathType = string.format, math.floor, math.type
-local write, exit, stderr = io.write, os.exit, io.stderr
+local scriptDir, dataDir = folder(args[1]), folder(args[2] or here .. "../../data")
 
 local function fail(text)
-    stderr:write("dump.lua: " .. text .. "\n")
-    exit(1)
+    io.stderr:write("dump.lua: " .. text .. "\n")
+    os.exit(1)
 end
 
-local function readWhole(path)
-    local file, err = io.open(path, "rb")
+-- A code table: an identifier per line, leading blanks skipped, "//" and
+-- what follows it a comment.
+local function codes(name, limit)
+    local file, err = io.open(dataDir .. name, "rb")
     if not file then
         fail(err)
     end
-    local bytes = file:read("a")
-    file:close()
-    return bytes
-end
-
--- A code table: fields separated by commas or line ends, leading blanks
--- skipped, a quoted field may hold commas; a field starting with "//" is a
--- comment, and "//" inside a field cuts it. Empty fields store nothing.
-local function readCodeTable(name, limit)
-    local bytes = readWhole(dataDir .. name)
-    local entries = {}
-    local pos, len = 1, #bytes
-    while pos <= len and #entries < limit do
-        while pos <= len and bytes:sub(pos, pos) == " " do
-            pos = pos + 1
-        end
-        local field
-        if bytes:sub(pos, pos) == '"' then
-            local close = bytes:find('"', pos + 1, true) or (len + 1)
-            field = bytes:sub(pos + 1, close - 1)
-            pos = close + 1
-            local stop = bytes:find("[,\r\n]", pos) or (len + 1)
-            pos = stop
-        else
-            local stop = bytes:find("[,\r\n]", pos) or (len + 1)
-            field = bytes:sub(pos, stop - 1)
-            pos = stop
-        end
-        -- Step over one separator (CR LF counts as one).
-        if bytes:sub(pos, pos + 1) == "\r\n" then
-            pos = pos + 2
-        else
-            pos = pos + 1
-        end
-        if field ~= "" and field:sub(1, 2) ~= "//" then
-            local cut = field:find("//", 1, true)
-            if cut then
-                field = field:sub(1, cut - 1)
-            end
-            entries[#entries + 1] = field
+    local list = {}
+    for line in file:read("a"):gmatch("[^\r\n]+") do
+        local code = line:gsub("//.*", ""):match("^ *(.-)$")
+        if code ~= "" and #list < limit then
+            list[#list + 1] = code
         end
     end
-    return entries
+    file:close()
+    return list
 end
-
-local blockCodes = readCodeTable("blk_code.txt", 42)
-local businessCodes = readCodeTable("biz_code.txt", 45)
-local commodityCodes = readCodeTable("com_code.txt", 32)
+local blockCodes = codes("blk_code.txt", 42)
+local businessCodes = codes("biz_code.txt", 45)
+local commodityCodes = codes("com_code.txt", 32)
 
 dofile(here .. "stubs.lua")
 for _, name in ipairs({ "blocksettings.lua", "businesssettings.lua", "commoditysettings.lua",
                         "hub.lua" }) do
     local chunk, err = loadfile(scriptDir .. name)
-    if not chunk then
-        fail(err)
-    end
-    local ok, runErr = pcall(chunk)
+    local ok, runErr = pcall(chunk or fail(tostring(err)))
     if not ok then
         fail(name .. ": " .. tostring(runErr))
     end
@@ -116,159 +69,107 @@ end
 
 -- Value forms ---------------------------------------------------------------
 
-local function roundHalfEven(x)
-    local f = floor(x)
-    local diff = x - f
-    if diff > 0.5 then
-        return f + 1
-    elseif diff < 0.5 then
-        return f
-    elseif f % 2 == 0 then
-        return f
-    else
-        return f + 1
+local function integer(v)
+    if math.type(v) == "float" then -- half to even
+        local whole = math.floor(v)
+        local part = v - whole
+        v = (part > 0.5 or (part == 0.5 and whole % 2 == 1)) and whole + 1 or whole
     end
+    return string.format("%d", v or 0)
 end
 
-local function integerForm(v)
-    if v == nil then
-        return "0"
-    end
-    if mathType(v) == "float" then
-        v = roundHalfEven(v)
-    end
-    return format("%d", v)
+local function double(v)
+    return (v == nil or v == 0) and "0" or string.format("%.15g", v)
 end
 
-local function doubleForm(v)
-    if v == nil or v == 0 then
-        return "0"
-    end
-    return format("%.15g", v)
-end
-
-local function flagForm(v)
-    if type(v) == "boolean" then
-        return tostring(v)
-    elseif type(v) == "number" then
+local function flag(v)
+    if type(v) == "number" then
         return tostring(v ~= 0)
     elseif type(v) == "string" then
         return tostring(v:lower() == "true")
     end
-    return "false"
+    return tostring(v == true)
 end
 
-local function rightsForm(v)
-    return tostring(mathType(v) == "integer" and v == 2)
+local function rights(v)
+    return tostring(math.type(v) == "integer" and v == 2)
 end
 
-local function textForm(v)
-    if v == nil or v == "" then
-        return '""'
-    end
-    return v
+local function text(v)
+    return (v == nil or v == "") and '""' or v
 end
 
-local function membershipOf(group)
-    if type(group) ~= "string" then
-        return nil
-    end
-    local upper = group:upper()
-    for _, name in ipairs({ "MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING" }) do
-        if upper:find(name, 1, true) then
-            return name
+local function entry(e)
+    return e and tostring(e.name) .. ":" .. integer(e.amount) or ":0"
+end
+
+-- A commodity's group: the last call that names one of the three.
+local function membership(record)
+    local found
+    for _, group in ipairs(rawget(record, "memberships") or {}) do
+        for _, name in ipairs({ "MAINSHOPPING", "ENTERTAINMENTSHOPPING", "STAYOVERSHOPPING" }) do
+            if type(group) == "string" and group:upper():find(name, 1, true) then
+                found = name
+            end
         end
     end
-    return nil
+    return found
 end
 
-local function emit(kind, code, field, value)
-    write(kind, " ", code, " ", field, " ", value, "\n")
-end
+-- The records ------------------------------------------------------------------
+
+local kinds = {
+    { "block", blockCodes, Block, { { "buildingrights", rights }, { "ownable", flag },
+                                    { "prestige", double }, { "value", integer } } },
+    { "business", businessCodes, BusinessInfo, {
+        { "closingtime", integer }, { "commodities" }, { "density", double },
+        { "electricalneed", double }, { "footprintband", integer }, { "gasneed", double },
+        { "minarea", integer }, { "minheight", integer }, { "maxarea", integer },
+        { "maxheight", integer }, { "maxside", integer }, { "openingtime", integer },
+        { "refurbcost", integer }, { "stockcapacity", integer }, { "telecomneed", double },
+        { "timeinstore", double }, { "waterneed", double } } },
+    { "commodity", commodityCodes, Commodity, { { "markup", double }, { "membership", text },
+                                                { "value", double } } },
+    { "tweaks", { "Tweaks" }, { Tweaks = Tweaks }, {
+        { "blockleaselength", integer }, { "citybusinessesownable", flag },
+        { "dailyfreightEASY", integer }, { "dailyfreightHARD", integer },
+        { "dailyfreightMEDIUM", integer }, { "daysoff", flag }, { "numyearsin24hours", integer },
+        { "railutilincomeEASY", double }, { "railutilincomeHARD", double },
+        { "railutilincomeMEDIUM", double } } },
+}
 
 local missing = {}
-local function need(kind, code, field, value)
-    if value == nil then
-        missing[#missing + 1] = "MISSING " .. kind .. " " .. code .. " " .. field
-    end
-    return value
-end
-
--- The records -----------------------------------------------------------------
-
-for _, code in ipairs(blockCodes) do
-    local b = rawget(Block, code) or {}
-    local function get(field)
-        return need("block", code, field, b[field])
-    end
-    emit("block", code, "buildingrights", rightsForm(get("buildingrights")))
-    emit("block", code, "ownable", flagForm(get("ownable")))
-    emit("block", code, "prestige", doubleForm(get("prestige")))
-    emit("block", code, "value", integerForm(get("value")))
-end
-
-local function integerFields(kind, code, r, fields)
-    for _, field in ipairs(fields) do
-        emit(kind, code, field, integerForm(need(kind, code, field, rawget(r, field))))
-    end
-end
-
-local function doubleFields(kind, code, r, fields)
-    for _, field in ipairs(fields) do
-        emit(kind, code, field, doubleForm(need(kind, code, field, rawget(r, field))))
-    end
-end
-
-for _, code in ipairs(businessCodes) do
-    local r = rawget(BusinessInfo, code) or {}
-    integerFields("business", code, r, { "closingtime" })
-    local list = rawget(r, "commodities") or {}
-    need("business", code, "commodity1", list[1])
-    for k = 1, 6 do
-        local entry = list[k]
-        if entry then
-            emit("business", code, "commodity" .. k,
-                 tostring(entry.name) .. ":" .. integerForm(entry.amount))
-        else
-            emit("business", code, "commodity" .. k, ":0")
+for _, kind in ipairs(kinds) do
+    local name, list, records, fields = table.unpack(kind)
+    for _, code in ipairs(list) do
+        local record = rawget(records, code) or {}
+        local function emit(field, value, form)
+            if value == nil then
+                missing[#missing + 1] = "MISSING " .. name .. " " .. code .. " " .. field
+            end
+            io.write(name, " ", code, " ", field, " ", form(value), "\n")
+        end
+        for _, field in ipairs(fields) do
+            if field[1] == "commodities" then
+                -- A business sells at least one commodity; later free entries are no loss.
+                local entries = rawget(record, "commodities") or {}
+                for k = 1, 6 do
+                    local e = entries[k]
+                    if e == nil and k > 1 then
+                        e = false
+                    end
+                    emit("commodity" .. k, e, entry)
+                end
+            elseif field[1] == "membership" then
+                emit("membership", membership(record), text)
+            else
+                emit(field[1], rawget(record, field[1]), field[2])
+            end
         end
     end
-    doubleFields("business", code, r, { "density", "electricalneed" })
-    integerFields("business", code, r, { "footprintband" })
-    doubleFields("business", code, r, { "gasneed" })
-    integerFields("business", code, r, { "minarea", "minheight", "maxarea", "maxheight",
-                                         "maxside", "openingtime", "refurbcost",
-                                         "stockcapacity" })
-    doubleFields("business", code, r, { "telecomneed", "timeinstore", "waterneed" })
 end
-
-for _, code in ipairs(commodityCodes) do
-    local r = rawget(Commodity, code) or {}
-    doubleFields("commodity", code, r, { "markup" })
-    -- A call that names no known group keeps the group named before it.
-    local membership = nil
-    for _, group in ipairs(rawget(r, "memberships") or {}) do
-        membership = membershipOf(group) or membership
-    end
-    emit("commodity", code, "membership",
-         textForm(need("commodity", code, "membership", membership)))
-    doubleFields("commodity", code, r, { "value" })
-end
-
-local t = Tweaks
-local function tweakFlag(field)
-    emit("tweaks", "Tweaks", field, flagForm(need("tweaks", "Tweaks", field, rawget(t, field))))
-end
-integerFields("tweaks", "Tweaks", t, { "blockleaselength" })
-tweakFlag("citybusinessesownable")
-integerFields("tweaks", "Tweaks", t, { "dailyfreightEASY", "dailyfreightHARD",
-                                       "dailyfreightMEDIUM" })
-tweakFlag("daysoff")
-integerFields("tweaks", "Tweaks", t, { "numyearsin24hours" })
-doubleFields("tweaks", "Tweaks", t, { "railutilincomeEASY", "railutilincomeHARD",
-                                      "railutilincomeMEDIUM" })
 
 if requireAll and #missing > 0 then
-    stderr:write(table.concat(missing, "\n"), "\n")
-    exit(1)
+    io.stderr:write(table.concat(missing, "\n"), "\n")
+    os.exit(1)
 end

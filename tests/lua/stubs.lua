@@ -12,48 +12,34 @@
 --
 -- Load it with dofile() before the scripts; it returns nothing.
 
-setmetatable(_G, {
-    __index = function(_, name)
-        return name
-    end,
-})
+setmetatable(_G, { __index = function(_, name) return name end })
 
-local function autoRecords(recordMeta)
+local function records(methods)
     return setmetatable({}, {
-        __index = function(records, code)
-            local record = setmetatable({}, recordMeta)
-            rawset(records, code, record)
+        __index = function(all, code)
+            local record = setmetatable({}, { __index = methods })
+            rawset(all, code, record)
             return record
         end,
     })
 end
 
-local BusinessMethods = {}
-BusinessMethods.__index = BusinessMethods
-
-function BusinessMethods.AddCommodity(self, name, amount)
-    local list = rawget(self, "commodities")
-    if list == nil then
-        list = {}
-        rawset(self, "commodities", list)
-    end
-    list[#list + 1] = { name = name, amount = amount }
+local function append(record, key, value)
+    local list = rawget(record, key) or {}
+    rawset(record, key, list)
+    list[#list + 1] = value
 end
 
-local CommodityMethods = {}
-CommodityMethods.__index = CommodityMethods
-
-function CommodityMethods.Membership(self, group)
-    rawset(self, "membership", group)
-    local list = rawget(self, "memberships")
-    if list == nil then
-        list = {}
-        rawset(self, "memberships", list)
-    end
-    list[#list + 1] = group
-end
-
-Block = autoRecords({})
-BusinessInfo = autoRecords(BusinessMethods)
-Commodity = autoRecords(CommodityMethods)
+Block = records({})
+BusinessInfo = records({
+    AddCommodity = function(self, name, amount)
+        append(self, "commodities", { name = name, amount = amount })
+    end,
+})
+Commodity = records({
+    Membership = function(self, group)
+        rawset(self, "membership", group)
+        append(self, "memberships", group)
+    end,
+})
 Tweaks = {}
