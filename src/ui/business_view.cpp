@@ -311,22 +311,25 @@ void BusinessView::lst_BusinessName_Click() {
     // A copy: the slot rules below fire while the record is being shown.
     const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
 
-    showInBox(txt_BusinessDensity, fixedNumber(r.density, 2));
+    showInBox(txt_BusinessDensity, fixedNumber<BusinessRecord>(r.density, 2, "density"));
     showInBox(txt_BusinessMinHeight, plainNumber(r.minheight));
     showInBox(txt_BusinessMaxHeight, plainNumber(r.maxheight));
     showNumberItem(cmb_BusinessMaxSides, kFirstSides, kLastSides, r.maxside);
     showNumberItem(cmb_BusinessMinArea, kFirstArea, kLastArea, r.minarea);
     showNumberItem(cmb_BusinessMaxArea, kFirstArea, kLastArea, r.maxarea);
-    showInBox(txt_BusinessTimeInStore, fixedNumber(r.timeinstore, 2));
+    showInBox(txt_BusinessTimeInStore,
+              fixedNumber<BusinessRecord>(r.timeinstore, 2, "timeinstore"));
     cmb_BusinessOpeningTime->setCurrentIndex(r.openingtime == 9 ? 0 : r.openingtime == 18 ? 1 : 2);
     showNumberItem(cmb_BusinessClosingTime, kFirstHour, kLastHour, r.closingtime);
     showInBox(txt_BusinessFootPrintBand, plainNumber(r.footprintband));
     showInBox(txt_BusinessRefurbishCost, plainNumber(r.refurbcost));
     showInBox(txt_BusinessStockCapacity, plainNumber(r.stockcapacity));
-    showInBox(txt_BusinessElectricalNeed, fixedNumber(r.electricalneed, 2));
-    showInBox(txt_BusinessGasNeed, fixedNumber(r.gasneed, 2));
-    showInBox(txt_BusinessTelecomNeed, fixedNumber(r.telecomneed, 2));
-    showInBox(txt_BusinessWaterNeed, fixedNumber(r.waterneed, 2));
+    showInBox(txt_BusinessElectricalNeed,
+              fixedNumber<BusinessRecord>(r.electricalneed, 2, "electricalneed"));
+    showInBox(txt_BusinessGasNeed, fixedNumber<BusinessRecord>(r.gasneed, 2, "gasneed"));
+    showInBox(txt_BusinessTelecomNeed,
+              fixedNumber<BusinessRecord>(r.telecomneed, 2, "telecomneed"));
+    showInBox(txt_BusinessWaterNeed, fixedNumber<BusinessRecord>(r.waterneed, 2, "waterneed"));
 
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));

@@ -64,10 +64,6 @@ QString plainNumber(long long value) {
     return qtText(formatInteger(value));
 }
 
-QString fixedNumber(double value, int decimals) {
-    return qtText(formatFixed(value, decimals));
-}
-
 void showInBox(QLineEdit* box, const QString& text, int limit) {
     // Widen first, so that neither the old nor the new text is cut on the way.
     const int widest =

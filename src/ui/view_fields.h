@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string_view>
+
+#include "model/setting_fields.h"
+#include "scripts/numbers.h"
+#include "ui/path_text.h"
 
 class QComboBox;
 class QLabel;
@@ -29,7 +34,14 @@ QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent);
 
 // Number forms of the boxes: plain decimal, and a fixed number of decimals.
 QString plainNumber(long long value);
-QString fixedNumber(double value, int decimals);
+
+// A number of the record's field, shown with `decimals` decimals, or in the
+// field's written form where that keeps more (formatShown): a Set on an
+// untouched box stores what the writer would have written.
+template <class Record>
+QString fixedNumber(double value, int decimals, std::string_view field) {
+    return qtText(formatShown(value, decimals, fieldNamed<Record>(field)->form));
+}
 
 // Shows text in a box that holds at most `limit` typed characters. A longer
 // stored value is shown whole (the limit widens to fit it) instead of being
