@@ -1,7 +1,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -83,10 +82,10 @@ void frm_main::buildMenus() {
     menu_view_business->setShortcut(QKeySequence(Qt::Key_F2));
     menu_view_city = menu_view->addAction(QStringLiteral("City/Commodity"));
     menu_view_city->setShortcut(QKeySequence(Qt::Key_F3));
-    viewGroup_ = new QActionGroup(this);
+    // Check marks, one at a time (showView keeps them so): an exclusive
+    // action group would draw radio dots instead.
     for (QAction* item : {menu_view_block, menu_view_business, menu_view_city}) {
         item->setCheckable(true);
-        viewGroup_->addAction(item);
     }
 
     // A top-level item of its own: no menu drops down, the box opens at once.

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QActionGroup;
 class QCloseEvent;
 class QMenu;
 
@@ -80,7 +79,6 @@ private:
 
     AppContext& ctx_;
     MessageBoxService& boxes_;
-    QActionGroup* viewGroup_ = nullptr;
 };
 
 }  // namespace tg
