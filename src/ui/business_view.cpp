@@ -58,9 +58,7 @@ QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent)
 }
 
 QComboBox* businessList(const QString& name, const QString& tip, QWidget* parent) {
-    QComboBox* list = pickList(name, tip, kValueWidth, parent);
-    list->setMaxVisibleItems(12);
-    return list;
+    return pickList(name, tip, kValueWidth, parent);
 }
 
 // A group of labelled rows; each label is its field's buddy.
@@ -177,10 +175,9 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
         const auto i = static_cast<std::size_t>(k);
         QComboBox* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
                                        QStringLiteral("Commodity %1").arg(k + 1), commodities);
-        list->setMaxVisibleItems(17);
+        // The slot lists share the width of their columns.
         list->setMinimumWidth(150);
-        list->setMaximumWidth(QWIDGETSIZE_MAX);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
         auto* amount = new QLineEdit(commodities);
         amount->setObjectName(QStringLiteral("txt_BusinessCommodities_%1").arg(k));
         amount->setMaxLength(kAmountLength);

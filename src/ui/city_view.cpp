@@ -162,8 +162,6 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     txt_Markup->setMaxLength(kMarkupLength);
     txt_Value = cityBox(QStringLiteral("txt_Value"), frame_commodity, QStringLiteral("Value"));
     cmb_CommodityMembership = cityList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
-    cmb_CommodityMembership->setMaximumWidth(QWIDGETSIZE_MAX);
-    cmb_CommodityMembership->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmd_CommoditySet = new QPushButton(QStringLiteral("&Set"), frame_commodity);
     cmd_CommodityReset = new QPushButton(QStringLiteral("&Reset"), frame_commodity);
     lbl_CommodityHelp = new QLabel(

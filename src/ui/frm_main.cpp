@@ -141,6 +141,17 @@ void frm_main::Form_Load() {
     frame_business->lst_BusinessName->setCurrentRow(0);
     frame_citycom->ShowCityTweaks();
     showView(View::Block);
+    fitSmallestSize();
+}
+
+void frm_main::fitSmallestSize() {
+    // A help text that wraps takes more lines as the window narrows, which
+    // the window's smallest size does not allow for by itself: the views'
+    // smallest height is taken at their smallest width, so that nothing is
+    // squashed there.
+    QLayout* views = centralWidget()->layout();
+    centralWidget()->setMinimumHeight(
+        views->totalMinimumHeightForWidth(views->totalMinimumSize().width()));
 }
 
 void frm_main::loadMapPicture() {

@@ -66,6 +66,7 @@ private:
     void loadMapPicture();
     void testGameVersion();
     void showView(View view);
+    void fitSmallestSize();
 
     // The save question when there are unsaved changes. True when the caller
     // may go on (nothing to save, No, or Yes with a save that succeeded).

@@ -23,6 +23,12 @@ double readBox(const QString& text) {
     return readNumber(text.toStdString());
 }
 
+// A list is never narrower than its longest item. (An explicit minimum width
+// would override that need in a layout, so the minimum grows with it.)
+void widenToItems(QComboBox* list) {
+    list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHint().width()));
+}
+
 void removeExtraItems(QComboBox* list) {
     for (int i = list->count() - 1; i >= 0; --i) {
         if (list->itemData(i, kExtraItemRole).toBool()) {
@@ -50,8 +56,16 @@ QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget*
         list->setToolTip(tip);
     }
     list->setEditable(false);
-    list->setFixedWidth(width);
+    list->setMinimumWidth(width);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    limitDropDown(list);
     return list;
+}
+
+void limitDropDown(QComboBox* list) {
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setMaxVisibleItems(15);
 }
 
 QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
@@ -95,6 +109,7 @@ void addItemsQuietly(QComboBox* list, const QStringList& items) {
     removeExtraItems(list);
     list->addItems(items);
     list->setCurrentIndex(current < list->count() ? current : -1);
+    widenToItems(list);
 }
 
 void showNumberItem(QComboBox* list, int first, int last, int value) {
@@ -107,6 +122,7 @@ void showNumberItem(QComboBox* list, int first, int last, int value) {
     list->addItem(plainNumber(value));
     list->setItemData(list->count() - 1, true, kExtraItemRole);
     list->setCurrentIndex(list->count() - 1);
+    widenToItems(list);
 }
 
 void FieldReader::refuse(const QString& message) {

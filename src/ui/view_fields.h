@@ -25,8 +25,15 @@ class MessageBoxService;
 // width in pixels.
 QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget* parent);
 
-// A pick-only drop-down list, made the same way.
+// A pick-only drop-down list, made the same way: at least `width` wide and
+// never narrower than its longest item, with a short drop-down
+// (limitDropDown).
 QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
+
+// Lets a drop-down list show at most 15 items, with a scroll bar, under the
+// list. (The style's own pop-up shows every item, the height of the screen
+// for the 49 areas.)
+void limitDropDown(QComboBox* list);
 
 // A caption label for field; the label is the field's buddy (its access key
 // moves to the field).
