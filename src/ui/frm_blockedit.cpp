@@ -15,6 +15,7 @@
 #include "project/edits.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 #include "ui/view_fields.h"
 
 namespace tg {
@@ -43,6 +44,7 @@ frm_blockedit::frm_blockedit(AppContext& ctx, MessageBoxService& boxes, QWidget*
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
     setObjectName(QStringLiteral("frm_blockedit"));
     setModal(true);
+    centreWhenFirstShown(this);
 
     txt_Prestige = new QLineEdit(this);
     txt_Prestige->setObjectName(QStringLiteral("txt_Prestige"));

@@ -27,6 +27,7 @@
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -54,6 +55,7 @@ void refillKeepingRow(QListWidget* list, Fill fill) {
 frm_main::frm_main(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
+    centreWhenFirstShown(this);
     buildMenus();
     buildViews();
     Form_Load();

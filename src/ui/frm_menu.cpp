@@ -12,6 +12,7 @@
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -19,6 +20,7 @@ frm_menu::frm_menu(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TG Edit"));
+    centreWhenFirstShown(this);
 
     auto* heading = new QLabel(QStringLiteral("TG Edit"), this);
     // The window's own face, larger: a bold face would be one more font

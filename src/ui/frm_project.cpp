@@ -20,6 +20,7 @@
 #include "ui/message_box.h"
 #include "ui/path_label.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -52,6 +53,7 @@ frm_project::frm_project(AppContext& ctx, MessageBoxService& boxes, QWidget* par
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Project"));
+    centreWhenFirstShown(this);
 
     lbl_Description = new QLabel(this);
     txt_ProjectName = new QLineEdit(this);
