@@ -100,7 +100,8 @@ void frm_gamepath::dir_GamePath_Change() {
 }
 
 void frm_gamepath::dir_GamePath_OpenFailed(const QString& path, const QString& reason) {
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason),
+                MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void frm_gamepath::cmd_OK_Click() {

@@ -132,7 +132,7 @@ void frm_main::Form_Load() {
     loadMapPicture();
     testGameVersion();
 
-    boxes_.showNotices(this, reloadProject(ctx_));
+    boxes_.showFailures(this, reloadProject(ctx_));
     frame_business->fillNames();
     frame_citycom->fillNames();
 
@@ -169,7 +169,7 @@ void frm_main::loadMapPicture() {
                     QStringLiteral("The city map picture could not be loaded from %1 (%2). "
                                    "The map is shown without it.")
                         .arg(path, reader.errorString()),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+                    MsgButtons::Ok, MsgIcon::Critical);
         frame_block->setMapPicture(QPixmap());
         return;
     }
@@ -220,7 +220,7 @@ bool frm_main::settleUnsavedChanges() {
                 return true;
             }
             // The edits are still only in memory: stay, so they are not lost.
-            boxes_.showNotices(this, failures);
+            boxes_.showFailures(this, failures);
             return false;
         }
         default:
@@ -262,11 +262,11 @@ void frm_main::closeEvent(QCloseEvent* event) {
 bool frm_main::saveAndReload() {
     const Notices failures = saveProject(ctx_);
     if (!failures.empty()) {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
         return false;
     }
     boxes_.show(this, kTitle, qtText(saveMessage(ctx_)), MsgButtons::Ok, MsgIcon::None);
-    boxes_.showNotices(this, reloadProject(ctx_));
+    boxes_.showFailures(this, reloadProject(ctx_));
     refillKeepingRow(frame_business->lst_BusinessName, [this] { frame_business->fillNames(); });
     refillKeepingRow(frame_citycom->lst_CommodityName, [this] { frame_citycom->fillNames(); });
     return true;
@@ -294,7 +294,7 @@ void frm_main::menu_file_import_Click() {
     if (failures.empty()) {
         boxes_.show(this, kTitle, qtText(kImportDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
     }
 }
 
@@ -311,7 +311,7 @@ void frm_main::menu_file_backup_Click() {
     if (failures.empty()) {
         boxes_.show(this, kTitle, qtText(kBackupDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
     }
 }
 

@@ -86,7 +86,7 @@ bool frm_menu::Form_Load() {
 
 bool frm_menu::Check_Config() {
     if (configExists(ctx_)) {
-        boxes_.showNotices(this, checkExistingConfig(ctx_));
+        boxes_.showFailures(this, checkExistingConfig(ctx_));
         return true;
     }
 
@@ -100,7 +100,7 @@ bool frm_menu::Check_Config() {
     }
     // Projects, Backup and tgedit.cfg (written last, and only when the rest
     // worked); whatever failed is reported here.
-    boxes_.showNotices(this, completeFirstStart(ctx_));
+    boxes_.showFailures(this, completeFirstStart(ctx_));
     return true;
 }
 

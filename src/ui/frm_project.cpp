@@ -167,7 +167,8 @@ void frm_project::dir_ProjectPath_Change() {
 }
 
 void frm_project::dir_ProjectPath_OpenFailed(const QString& path, const QString& reason) {
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason),
+                MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void frm_project::drv_ProjectDrive_Change() {
@@ -224,7 +225,8 @@ void frm_project::cmd_OK_Click() {
         outcome = openProject(ctx_, sParentFolder);
     }
     if (!outcome.ok) {
-        boxes_.showNotices(this, outcome.notices);
+        outcome.refused ? boxes_.showNotices(this, outcome.notices)
+                        : boxes_.showFailures(this, outcome.notices);
         return;
     }
     openMainWindow();
