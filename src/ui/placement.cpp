@@ -37,14 +37,17 @@ void centreOverOwner(QWidget* window) {
     const QScreen* screen = owner ? owner->screen() : window->screen();
     const QRect available = screen->availableGeometry();
 
-    QRect placed(QPoint(), window->size().grownBy(likelyFrame(window)));
+    const QMargins frame = likelyFrame(window);
+    QRect placed(QPoint(), window->size().grownBy(frame));
     placed.moveCenter(overOwner ? owner->frameGeometry().center() : available.center());
     // Kept on the screen, the top left corner first.
     placed.moveRight(std::min(placed.right(), available.right()));
     placed.moveBottom(std::min(placed.bottom(), available.bottom()));
     placed.moveLeft(std::max(placed.left(), available.left()));
     placed.moveTop(std::max(placed.top(), available.top()));
-    window->move(placed.topLeft());
+    // The place of the window itself, inside its frame.
+    window->setGeometry(
+        QRect(placed.topLeft() + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 namespace {
