@@ -1,5 +1,6 @@
 #include "ui/view_fields.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,8 @@ QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget*
 void limitDropDown(QComboBox* list) {
     list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     list->setMaxVisibleItems(15);
+    // The style's pop-up had turned the scroll bar off.
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {

@@ -54,7 +54,8 @@ QSize neededSize(QWidget* w) {
 }
 
 // The controls of a window on show that are smaller than they need, and its
-// drop-down lists that show more than 15 items at once.
+// drop-down lists that show more than 15 items at once or hide the rest
+// without a scroll bar.
 QStringList crampedControls(QWidget* window, const QString& where) {
     QApplication::processEvents();
     QStringList cramped;
@@ -69,9 +70,12 @@ QStringList crampedControls(QWidget* window, const QString& where) {
         if (auto* list = qobject_cast<QComboBox*>(w); list && w->isVisible()) {
             list->showPopup();
             const int shown = list->view()->height() / list->view()->sizeHintForRow(0);
+            const bool scrolls = list->view()->verticalScrollBar()->isVisible();
             list->hidePopup();
-            if (shown > 15) {
-                cramped << u"%1: %2 drops down %3 items"_s.arg(where, w->objectName()).arg(shown);
+            if (shown > 15 || (shown < list->count() && !scrolls)) {
+                cramped << u"%1: %2 drops down %3 of %4 items"_s.arg(where, w->objectName())
+                               .arg(shown)
+                               .arg(list->count());
             }
         }
     }
