@@ -22,8 +22,9 @@ namespace tg {
 namespace {
 
 constexpr int kMarkupLength = 10;
-// Width of every value box and list, so that they line up.
-constexpr int kValueWidth = 110;
+// Width of every value box and list, so that they line up (the longest
+// membership item fits it).
+constexpr int kValueWidth = 120;
 
 // Membership items and the identifiers they store.
 constexpr int kMainItem = 0;
