@@ -3,18 +3,20 @@
 //
 //     build/debug/tools/screenshots docs/screenshots
 //
-// An application folder, a game and two projects are laid out in a temporary
-// folder ("home/ann/TG Edit" and "home/ann/Games"), so the paths the dialogs
-// show look like a user's and nothing of the build tree is touched.
+// An application folder, a game and two projects are laid out in a folder of
+// the tool's own, TGEdit in the temporary folder ("/tmp/TGEdit/TG Edit" and
+// "/tmp/TGEdit/Games"), so the paths the dialogs show read plainly and
+// nothing of the build tree is touched. The folder must not exist yet; it is
+// removed again at the end.
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <array>
 #include <cstdio>
@@ -50,6 +52,17 @@ public:
         return buttons == tg::MsgButtons::Ok ? tg::MsgAnswer::Ok : tg::MsgAnswer::No;
     }
     bool failed = false;
+};
+
+// The tool's own folder, removed with everything in it when the tool ends.
+struct Scratch {
+    QString path;
+    bool made = false;
+    ~Scratch() {
+        if (made) {
+            QDir(path).removeRecursively();
+        }
+    }
 };
 
 bool copyTree(const QString& from, const QString& to) {
@@ -103,12 +116,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/tgshots-XXXXXX"));
-    const QString home = scratch.path() + QStringLiteral("/home/ann/");
-    const QString appFolder = home + QStringLiteral("TG Edit/");
-    const QString games = home + QStringLiteral("Games");
+    Scratch scratch{QDir::tempPath() + QStringLiteral("/TGEdit")};
+    if (QFileInfo::exists(scratch.path)) {
+        std::fprintf(stderr, "screenshots: %s is in the way; remove it first\n",
+                     qPrintable(scratch.path));
+        return 1;
+    }
+    scratch.made = QDir().mkpath(scratch.path);
+    const QString appFolder = scratch.path + QStringLiteral("/TG Edit/");
+    const QString games = scratch.path + QStringLiteral("/Games");
     const QString game = games + QStringLiteral("/Tollgrove/");
-    if (!QDir().mkpath(out) || !scratch.isValid() ||
+    if (!QDir().mkpath(out) || !scratch.made ||
         !copyTree(QStringLiteral(TGEDIT_DATA_DIR), appFolder) ||
         !copyTree(QStringLiteral(TGEDIT_DEMO_GAME_DIR), game)) {
         std::fprintf(stderr, "screenshots: cannot lay out the application folder and the game\n");

@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kMarkerFile = "tgedit.prj";
 
 ProjectOutcome refused(const char* title, std::string_view text) {
-    return {false, {Notice{title, std::string(text)}}};
+    return {false, {Notice{title, std::string(text)}}, true};
 }
 
 ProjectOutcome failed(Notice notice) {
@@ -83,7 +83,7 @@ std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& par
 ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
                              const std::string& name) {
     if (auto refusal = projectNameRefusal(ctx, parentFolder, name)) {
-        return {false, {std::move(*refusal)}};
+        return {false, {std::move(*refusal)}, true};
     }
     const std::string parent = withTrailingSeparator(parentFolder);
     const std::string folder = parent + name + kPathSeparator;

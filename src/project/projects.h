@@ -51,10 +51,12 @@ std::optional<Notice> projectNameRefusal(AppContext& ctx, const std::string& par
                                          const std::string& name);
 
 // The outcome of creating or opening a project: on success ProjectPath is set;
-// on failure it is unchanged and notices say why.
+// on failure it is unchanged and notices say why. refused tells a refused
+// name or folder (the dialog's own messages) from file work that failed.
 struct ProjectOutcome {
     bool ok = false;
     Notices notices;
+    bool refused = false;
 };
 
 // New project named `name` inside parentFolder, made from Backup and the

@@ -5,11 +5,26 @@
 #include <limits>
 #include <system_error>
 
+#include "model/setting_fields.h"
 #include "scripts/text_ops.h"
 
 namespace tg {
 
 namespace {
+
+// A number in one of the written forms of the scripts.
+std::string formatWritten(double value, WrittenForm form) {
+    switch (form) {
+        case WrittenForm::Integer:
+            return formatInteger(static_cast<long long>(roundHalfEven(value)));
+        case WrittenForm::OneDecimal:
+            return formatFixed(value, 1);
+        case WrittenForm::TwoDecimals:
+            return formatFixed(value, 2);
+        default:
+            return formatShortest(value);
+    }
+}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -247,6 +262,14 @@ std::string formatShortest(double value) {
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
+}
+
+std::string formatShown(double value, int decimals, WrittenForm written) {
+    std::string shown = formatFixed(value, decimals);
+    if (formatWritten(readNumber(shown), written) != formatWritten(value, written)) {
+        shown = formatWritten(value, written);
+    }
+    return shown;
 }
 
 }  // namespace tg

@@ -8,6 +8,8 @@
 
 namespace tg {
 
+enum class WrittenForm : std::uint8_t;
+
 // Numbers are read and written independently of the user's locale: a point
 // is the only decimal separator.
 
@@ -47,5 +49,15 @@ std::string formatFixed(double value, int decimals);
 // Shortest decimal form: up to 15 significant digits, no trailing zeros, no
 // point for a whole number, a 0 before the point below 1 (0.5, 3, 1e+20).
 std::string formatShortest(double value);
+
+// The form in which an editor box shows a number that the scripts write in
+// `written`, where the box's own pattern has `decimals` decimals: that
+// pattern, unless the number read back from it would be written otherwise
+// than the number itself; then the written form. So a Set on a box nobody
+// typed into stores what the writer would have written for the number as it
+// was. A prestige (written "0.00", shown "0.0") of 5.3 shows 5.3 and one of
+// 5.27 shows 5.27; a density (written in the shortest form, shown "0.00") of
+// 1.5 shows 1.50 and one of 1.234 shows 1.234.
+std::string formatShown(double value, int decimals, WrittenForm written);
 
 }  // namespace tg

@@ -151,6 +151,7 @@ void BlockView::img_block_Focus(int n, bool keyboard) {
 void BlockView::moveFocusFrom(int n, int key) {
     // Left and Right go to the nearest spot of the same row; Up and Down to
     // the nearest spot above or below, preferring ones in line with this one.
+    // The focus moves as by Tab, so the spot shows its frame.
     const QPoint from = hotSpotRect(n).center();
     const bool sideways = key == Qt::Key_Left || key == Qt::Key_Right;
     int best = -1;
@@ -187,7 +188,7 @@ void BlockView::moveFocusFrom(int n, int key) {
         }
     }
     if (best >= 0) {
-        img_block[static_cast<std::size_t>(best)]->setFocus(Qt::OtherFocusReason);
+        img_block[static_cast<std::size_t>(best)]->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -58,9 +58,7 @@ QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent)
 }
 
 QComboBox* businessList(const QString& name, const QString& tip, QWidget* parent) {
-    QComboBox* list = pickList(name, tip, kValueWidth, parent);
-    list->setMaxVisibleItems(12);
-    return list;
+    return pickList(name, tip, kValueWidth, parent);
 }
 
 // A group of labelled rows; each label is its field's buddy.
@@ -177,10 +175,9 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
         const auto i = static_cast<std::size_t>(k);
         QComboBox* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
                                        QStringLiteral("Commodity %1").arg(k + 1), commodities);
-        list->setMaxVisibleItems(17);
+        // The slot lists share the width of their columns.
         list->setMinimumWidth(150);
-        list->setMaximumWidth(QWIDGETSIZE_MAX);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
         auto* amount = new QLineEdit(commodities);
         amount->setObjectName(QStringLiteral("txt_BusinessCommodities_%1").arg(k));
         amount->setMaxLength(kAmountLength);
@@ -311,22 +308,25 @@ void BusinessView::lst_BusinessName_Click() {
     // A copy: the slot rules below fire while the record is being shown.
     const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
 
-    showInBox(txt_BusinessDensity, fixedNumber(r.density, 2));
+    showInBox(txt_BusinessDensity, fixedNumber<BusinessRecord>(r.density, 2, "density"));
     showInBox(txt_BusinessMinHeight, plainNumber(r.minheight));
     showInBox(txt_BusinessMaxHeight, plainNumber(r.maxheight));
     showNumberItem(cmb_BusinessMaxSides, kFirstSides, kLastSides, r.maxside);
     showNumberItem(cmb_BusinessMinArea, kFirstArea, kLastArea, r.minarea);
     showNumberItem(cmb_BusinessMaxArea, kFirstArea, kLastArea, r.maxarea);
-    showInBox(txt_BusinessTimeInStore, fixedNumber(r.timeinstore, 2));
+    showInBox(txt_BusinessTimeInStore,
+              fixedNumber<BusinessRecord>(r.timeinstore, 2, "timeinstore"));
     cmb_BusinessOpeningTime->setCurrentIndex(r.openingtime == 9 ? 0 : r.openingtime == 18 ? 1 : 2);
     showNumberItem(cmb_BusinessClosingTime, kFirstHour, kLastHour, r.closingtime);
     showInBox(txt_BusinessFootPrintBand, plainNumber(r.footprintband));
     showInBox(txt_BusinessRefurbishCost, plainNumber(r.refurbcost));
     showInBox(txt_BusinessStockCapacity, plainNumber(r.stockcapacity));
-    showInBox(txt_BusinessElectricalNeed, fixedNumber(r.electricalneed, 2));
-    showInBox(txt_BusinessGasNeed, fixedNumber(r.gasneed, 2));
-    showInBox(txt_BusinessTelecomNeed, fixedNumber(r.telecomneed, 2));
-    showInBox(txt_BusinessWaterNeed, fixedNumber(r.waterneed, 2));
+    showInBox(txt_BusinessElectricalNeed,
+              fixedNumber<BusinessRecord>(r.electricalneed, 2, "electricalneed"));
+    showInBox(txt_BusinessGasNeed, fixedNumber<BusinessRecord>(r.gasneed, 2, "gasneed"));
+    showInBox(txt_BusinessTelecomNeed,
+              fixedNumber<BusinessRecord>(r.telecomneed, 2, "telecomneed"));
+    showInBox(txt_BusinessWaterNeed, fixedNumber<BusinessRecord>(r.waterneed, 2, "waterneed"));
 
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));

@@ -22,8 +22,9 @@ namespace tg {
 namespace {
 
 constexpr int kMarkupLength = 10;
-// Width of every value box and list, so that they line up.
-constexpr int kValueWidth = 110;
+// Width of every value box and list, so that they line up (the longest
+// membership item fits it).
+constexpr int kValueWidth = 120;
 
 // Membership items and the identifiers they store.
 constexpr int kMainItem = 0;
@@ -162,8 +163,6 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     txt_Markup->setMaxLength(kMarkupLength);
     txt_Value = cityBox(QStringLiteral("txt_Value"), frame_commodity, QStringLiteral("Value"));
     cmb_CommodityMembership = cityList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
-    cmb_CommodityMembership->setMaximumWidth(QWIDGETSIZE_MAX);
-    cmb_CommodityMembership->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmd_CommoditySet = new QPushButton(QStringLiteral("&Set"), frame_commodity);
     cmd_CommodityReset = new QPushButton(QStringLiteral("&Reset"), frame_commodity);
     lbl_CommodityHelp = new QLabel(
@@ -252,9 +251,10 @@ void CityCommodityView::ShowCityTweaks() {
     showInBox(txt_Lease, plainNumber(t.blockleaselength));
     cmb_CityOwnable->setCurrentIndex(t.citybusinessesownable ? 1 : 0);
     cmb_DaysOff->setCurrentIndex(t.daysoff ? 1 : 0);
-    showInBox(txt_multiE, fixedNumber(t.railutilincomeEASY, 1));
-    showInBox(txt_multiM, fixedNumber(t.railutilincomeMEDIUM, 1));
-    showInBox(txt_multiH, fixedNumber(t.railutilincomeHARD, 1));
+    showInBox(txt_multiE, fixedNumber<TweaksRecord>(t.railutilincomeEASY, 1, "railutilincomeEASY"));
+    showInBox(txt_multiM,
+              fixedNumber<TweaksRecord>(t.railutilincomeMEDIUM, 1, "railutilincomeMEDIUM"));
+    showInBox(txt_multiH, fixedNumber<TweaksRecord>(t.railutilincomeHARD, 1, "railutilincomeHARD"));
     showInBox(txt_freightE, plainNumber(t.dailyfreightEASY));
     showInBox(txt_freightM, plainNumber(t.dailyfreightMEDIUM));
     showInBox(txt_freightH, plainNumber(t.dailyfreightHARD));
@@ -306,8 +306,8 @@ void CityCommodityView::lst_CommodityName_Click() {
         return;
     }
     const CommodityRecord& c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
-    showInBox(txt_Markup, fixedNumber(c.markup, 2), kMarkupLength);
-    showInBox(txt_Value, fixedNumber(c.value, 2));
+    showInBox(txt_Markup, fixedNumber<CommodityRecord>(c.markup, 2, "markup"), kMarkupLength);
+    showInBox(txt_Value, fixedNumber<CommodityRecord>(c.value, 2, "value"));
     cmb_CommodityMembership->setCurrentIndex(membershipItem(c.membership));
     const QString name = qtText(c.displayName);
     cmd_CommoditySet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));

@@ -10,6 +10,7 @@
 #include "ui/folder_list.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/view_fields.h"
 
 namespace tg {
 
@@ -66,6 +67,7 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);
+    limitDropDown(this);
     setVolumes(mountedVolumes());
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {

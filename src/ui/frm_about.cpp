@@ -15,6 +15,7 @@
 #include "project/app_context.h"
 #include "scripts/numbers.h"
 #include "ui/message_box.h"
+#include "ui/placement.h"
 #include "ui/program_icon.h"
 
 namespace tg {
@@ -58,6 +59,7 @@ frm_About::frm_About(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
+    centreWhenFirstShown(this);
 
     img_Icon = new QLabel(this);
     img_Icon->setObjectName(QStringLiteral("img_Icon"));

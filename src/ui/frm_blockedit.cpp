@@ -15,6 +15,7 @@
 #include "project/edits.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 #include "ui/view_fields.h"
 
 namespace tg {
@@ -43,6 +44,7 @@ frm_blockedit::frm_blockedit(AppContext& ctx, MessageBoxService& boxes, QWidget*
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
     setObjectName(QStringLiteral("frm_blockedit"));
     setModal(true);
+    centreWhenFirstShown(this);
 
     txt_Prestige = new QLineEdit(this);
     txt_Prestige->setObjectName(QStringLiteral("txt_Prestige"));
@@ -136,7 +138,7 @@ void frm_blockedit::showControls() {
     const BlockRecord& b =
         ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
     showInBox(txt_Value, plainNumber(b.value));
-    showInBox(txt_Prestige, fixedNumber(b.prestige, 1));
+    showInBox(txt_Prestige, fixedNumber<BlockRecord>(b.prestige, 1, "prestige"));
     opt_BuildingRights[b.buildingrights ? 0 : 1]->setChecked(true);
     opt_Ownability[b.ownable ? 0 : 1]->setChecked(true);
 }

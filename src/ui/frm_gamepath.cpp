@@ -15,6 +15,7 @@
 #include "ui/message_box.h"
 #include "ui/path_label.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -22,6 +23,7 @@ frm_gamepath::frm_gamepath(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
     setWindowTitle(QStringLiteral("Tollgrove Path"));
     setModal(true);
+    centreWhenFirstShown(this);
 
     auto* intro = new QLabel(
         QStringLiteral("Select the folder in which Tollgrove is installed (the folder that holds "
@@ -98,7 +100,8 @@ void frm_gamepath::dir_GamePath_Change() {
 }
 
 void frm_gamepath::dir_GamePath_OpenFailed(const QString& path, const QString& reason) {
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason),
+                MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void frm_gamepath::cmd_OK_Click() {

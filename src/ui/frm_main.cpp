@@ -1,7 +1,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -28,6 +27,7 @@
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -55,6 +55,7 @@ void refillKeepingRow(QListWidget* list, Fill fill) {
 frm_main::frm_main(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
+    centreWhenFirstShown(this);
     buildMenus();
     buildViews();
     Form_Load();
@@ -83,10 +84,10 @@ void frm_main::buildMenus() {
     menu_view_business->setShortcut(QKeySequence(Qt::Key_F2));
     menu_view_city = menu_view->addAction(QStringLiteral("City/Commodity"));
     menu_view_city->setShortcut(QKeySequence(Qt::Key_F3));
-    viewGroup_ = new QActionGroup(this);
+    // Check marks, one at a time (showView keeps them so): an exclusive
+    // action group would draw radio dots instead.
     for (QAction* item : {menu_view_block, menu_view_business, menu_view_city}) {
         item->setCheckable(true);
-        viewGroup_->addAction(item);
     }
 
     // A top-level item of its own: no menu drops down, the box opens at once.
@@ -131,7 +132,7 @@ void frm_main::Form_Load() {
     loadMapPicture();
     testGameVersion();
 
-    boxes_.showNotices(this, reloadProject(ctx_));
+    boxes_.showFailures(this, reloadProject(ctx_));
     frame_business->fillNames();
     frame_citycom->fillNames();
 
@@ -142,6 +143,17 @@ void frm_main::Form_Load() {
     frame_business->lst_BusinessName->setCurrentRow(0);
     frame_citycom->ShowCityTweaks();
     showView(View::Block);
+    fitSmallestSize();
+}
+
+void frm_main::fitSmallestSize() {
+    // A help text that wraps takes more lines as the window narrows, which
+    // the window's smallest size does not allow for by itself: the views'
+    // smallest height is taken at their smallest width, so that nothing is
+    // squashed there.
+    QLayout* views = centralWidget()->layout();
+    centralWidget()->setMinimumHeight(
+        views->totalMinimumHeightForWidth(views->totalMinimumSize().width()));
 }
 
 void frm_main::loadMapPicture() {
@@ -157,7 +169,7 @@ void frm_main::loadMapPicture() {
                     QStringLiteral("The city map picture could not be loaded from %1 (%2). "
                                    "The map is shown without it.")
                         .arg(path, reader.errorString()),
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+                    MsgButtons::Ok, MsgIcon::Critical);
         frame_block->setMapPicture(QPixmap());
         return;
     }
@@ -208,7 +220,7 @@ bool frm_main::settleUnsavedChanges() {
                 return true;
             }
             // The edits are still only in memory: stay, so they are not lost.
-            boxes_.showNotices(this, failures);
+            boxes_.showFailures(this, failures);
             return false;
         }
         default:
@@ -250,11 +262,11 @@ void frm_main::closeEvent(QCloseEvent* event) {
 bool frm_main::saveAndReload() {
     const Notices failures = saveProject(ctx_);
     if (!failures.empty()) {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
         return false;
     }
     boxes_.show(this, kTitle, qtText(saveMessage(ctx_)), MsgButtons::Ok, MsgIcon::None);
-    boxes_.showNotices(this, reloadProject(ctx_));
+    boxes_.showFailures(this, reloadProject(ctx_));
     refillKeepingRow(frame_business->lst_BusinessName, [this] { frame_business->fillNames(); });
     refillKeepingRow(frame_citycom->lst_CommodityName, [this] { frame_citycom->fillNames(); });
     return true;
@@ -282,7 +294,7 @@ void frm_main::menu_file_import_Click() {
     if (failures.empty()) {
         boxes_.show(this, kTitle, qtText(kImportDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
     }
 }
 
@@ -299,7 +311,7 @@ void frm_main::menu_file_backup_Click() {
     if (failures.empty()) {
         boxes_.show(this, kTitle, qtText(kBackupDoneMessage), MsgButtons::Ok, MsgIcon::None);
     } else {
-        boxes_.showNotices(this, failures);
+        boxes_.showFailures(this, failures);
     }
 }
 

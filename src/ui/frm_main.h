@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QActionGroup;
 class QCloseEvent;
 class QMenu;
 
@@ -67,6 +66,7 @@ private:
     void loadMapPicture();
     void testGameVersion();
     void showView(View view);
+    void fitSmallestSize();
 
     // The save question when there are unsaved changes. True when the caller
     // may go on (nothing to save, No, or Yes with a save that succeeded).
@@ -80,7 +80,6 @@ private:
 
     AppContext& ctx_;
     MessageBoxService& boxes_;
-    QActionGroup* viewGroup_ = nullptr;
 };
 
 }  // namespace tg

@@ -12,6 +12,7 @@
 #include "ui/frm_project.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -19,6 +20,7 @@ frm_menu::frm_menu(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TG Edit"));
+    centreWhenFirstShown(this);
 
     auto* heading = new QLabel(QStringLiteral("TG Edit"), this);
     // The window's own face, larger: a bold face would be one more font
@@ -84,7 +86,7 @@ bool frm_menu::Form_Load() {
 
 bool frm_menu::Check_Config() {
     if (configExists(ctx_)) {
-        boxes_.showNotices(this, checkExistingConfig(ctx_));
+        boxes_.showFailures(this, checkExistingConfig(ctx_));
         return true;
     }
 
@@ -98,7 +100,7 @@ bool frm_menu::Check_Config() {
     }
     // Projects, Backup and tgedit.cfg (written last, and only when the rest
     // worked); whatever failed is reported here.
-    boxes_.showNotices(this, completeFirstStart(ctx_));
+    boxes_.showFailures(this, completeFirstStart(ctx_));
     return true;
 }
 

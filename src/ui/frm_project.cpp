@@ -20,6 +20,7 @@
 #include "ui/message_box.h"
 #include "ui/path_label.h"
 #include "ui/path_text.h"
+#include "ui/placement.h"
 
 namespace tg {
 
@@ -52,6 +53,7 @@ frm_project::frm_project(AppContext& ctx, MessageBoxService& boxes, QWidget* par
     : QDialog(parent), ctx_(ctx), boxes_(boxes) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Project"));
+    centreWhenFirstShown(this);
 
     lbl_Description = new QLabel(this);
     txt_ProjectName = new QLineEdit(this);
@@ -165,7 +167,8 @@ void frm_project::dir_ProjectPath_Change() {
 }
 
 void frm_project::dir_ProjectPath_OpenFailed(const QString& path, const QString& reason) {
-    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason));
+    boxes_.show(this, QString::fromLatin1(kApplicationTitle), folderOpenFailedText(path, reason),
+                MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void frm_project::drv_ProjectDrive_Change() {
@@ -222,7 +225,8 @@ void frm_project::cmd_OK_Click() {
         outcome = openProject(ctx_, sParentFolder);
     }
     if (!outcome.ok) {
-        boxes_.showNotices(this, outcome.notices);
+        outcome.refused ? boxes_.showNotices(this, outcome.notices)
+                        : boxes_.showFailures(this, outcome.notices);
         return;
     }
     openMainWindow();

@@ -51,10 +51,15 @@ void HotSpot::keyPressEvent(QKeyEvent* event) {
 }
 
 void HotSpot::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    const bool byKey = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                       reason == Qt::ShortcutFocusReason;
+    // Focus that comes back with the window (or after a menu) brings back
+    // the frame as it was.
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        keyboardFocus_ = byKey;
+    }
     update();
-    const bool byKey =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-        event->reason() == Qt::OtherFocusReason || event->reason() == Qt::ShortcutFocusReason;
     emit focused(index_, byKey);
     QWidget::focusInEvent(event);
 }
@@ -65,8 +70,8 @@ void HotSpot::focusOutEvent(QFocusEvent* event) {
 }
 
 void HotSpot::paintEvent(QPaintEvent*) {
-    // Invisible, apart from a frame while it has keyboard focus.
-    if (!hasFocus()) {
+    // Invisible, apart from a frame while the keyboard moves among the spots.
+    if (!hasFocus() || !keyboardFocus_) {
         return;
     }
     QPainter painter(this);

@@ -5,9 +5,11 @@
 namespace tg {
 
 // An invisible rectangle over a picture that reports the mouse moving over it
-// and double-clicks on it. It also takes keyboard focus, draws a focus frame
-// then, and treats Enter, Return and Space like a double-click, so that the
-// map can be used without a mouse.
+// and double-clicks on it. It also takes keyboard focus and treats Enter,
+// Return and Space like a double-click, so that the map can be used without a
+// mouse. It draws a focus frame only while the user moves among the spots
+// with the keyboard (Tab, or an arrow key, which moves the focus as Tab
+// does): focus that came with a click or with the window shows nothing.
 class HotSpot : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +36,7 @@ protected:
 
 private:
     int index_;
+    bool keyboardFocus_ = false;
 };
 
 }  // namespace tg

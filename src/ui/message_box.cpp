@@ -2,7 +2,27 @@
 
 #include <QMessageBox>
 
+#include "ui/placement.h"
+
 namespace tg {
+
+namespace {
+
+// A message box takes its size in its show event; it is centred after that,
+// over the window it belongs to, or on the screen while that is not on show
+// yet (the first-start message, a failed load).
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        centreOverOwner(this);
+    }
+};
+
+}  // namespace
 
 void MessageBoxService::showNotices(QWidget* parent, const Notices& notices) {
     for (const Notice& notice : notices) {
@@ -19,7 +39,7 @@ void MessageBoxService::showFailures(QWidget* parent, const Notices& notices) {
 
 MsgAnswer QtMessageBoxService::show(QWidget* parent, const QString& title, const QString& text,
                                     MsgButtons buttons, MsgIcon icon) {
-    QMessageBox box(parent);
+    CentredMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {

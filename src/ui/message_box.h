@@ -22,11 +22,12 @@ public:
     virtual MsgAnswer show(QWidget* parent, const QString& title, const QString& text,
                            MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None) = 0;
 
-    // The core's notices, one OK-only box each, in order.
+    // The core's notices, one OK-only box each, in order, without an icon:
+    // a project name or folder refused.
     void showNotices(QWidget* parent, const Notices& notices);
 
-    // The same with the critical icon: what a command found wanting before
-    // it wrote anything.
+    // The same with the critical icon: file work that failed, or what a
+    // command found wanting before it wrote anything.
     void showFailures(QWidget* parent, const Notices& notices);
 };
 

@@ -1,5 +1,6 @@
 #include "ui/view_fields.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,12 @@ constexpr int kExtraItemRole = Qt::UserRole + 1;
 
 double readBox(const QString& text) {
     return readNumber(text.toStdString());
+}
+
+// A list is never narrower than its longest item. (An explicit minimum width
+// would override that need in a layout, so the minimum grows with it.)
+void widenToItems(QComboBox* list) {
+    list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHint().width()));
 }
 
 void removeExtraItems(QComboBox* list) {
@@ -50,8 +57,18 @@ QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget*
         list->setToolTip(tip);
     }
     list->setEditable(false);
-    list->setFixedWidth(width);
+    list->setMinimumWidth(width);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    limitDropDown(list);
     return list;
+}
+
+void limitDropDown(QComboBox* list) {
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setMaxVisibleItems(15);
+    // The style's pop-up had turned the scroll bar off.
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
@@ -62,10 +79,6 @@ QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
 
 QString plainNumber(long long value) {
     return qtText(formatInteger(value));
-}
-
-QString fixedNumber(double value, int decimals) {
-    return qtText(formatFixed(value, decimals));
 }
 
 void showInBox(QLineEdit* box, const QString& text, int limit) {
@@ -99,6 +112,7 @@ void addItemsQuietly(QComboBox* list, const QStringList& items) {
     removeExtraItems(list);
     list->addItems(items);
     list->setCurrentIndex(current < list->count() ? current : -1);
+    widenToItems(list);
 }
 
 void showNumberItem(QComboBox* list, int first, int last, int value) {
@@ -111,6 +125,7 @@ void showNumberItem(QComboBox* list, int first, int last, int value) {
     list->addItem(plainNumber(value));
     list->setItemData(list->count() - 1, true, kExtraItemRole);
     list->setCurrentIndex(list->count() - 1);
+    widenToItems(list);
 }
 
 void FieldReader::refuse(const QString& message) {

@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string_view>
+
+#include "model/setting_fields.h"
+#include "scripts/numbers.h"
+#include "ui/path_text.h"
 
 class QComboBox;
 class QLabel;
@@ -20,8 +25,15 @@ class MessageBoxService;
 // width in pixels.
 QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget* parent);
 
-// A pick-only drop-down list, made the same way.
+// A pick-only drop-down list, made the same way: at least `width` wide and
+// never narrower than its longest item, with a short drop-down
+// (limitDropDown).
 QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
+
+// Lets a drop-down list show at most 15 items, with a scroll bar, under the
+// list. (The style's own pop-up shows every item, the height of the screen
+// for the 49 areas.)
+void limitDropDown(QComboBox* list);
 
 // A caption label for field; the label is the field's buddy (its access key
 // moves to the field).
@@ -29,7 +41,14 @@ QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent);
 
 // Number forms of the boxes: plain decimal, and a fixed number of decimals.
 QString plainNumber(long long value);
-QString fixedNumber(double value, int decimals);
+
+// A number of the record's field, shown with `decimals` decimals, or in the
+// field's written form where that keeps more (formatShown): a Set on an
+// untouched box stores what the writer would have written.
+template <class Record>
+QString fixedNumber(double value, int decimals, std::string_view field) {
+    return qtText(formatShown(value, decimals, fieldNamed<Record>(field)->form));
+}
 
 // Shows text in a box that holds at most `limit` typed characters. A longer
 // stored value is shown whole (the limit widens to fit it) instead of being

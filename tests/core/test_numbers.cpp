@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/setting_fields.h"
 #include "scripts/numbers.h"
 
 namespace tg {
@@ -85,6 +86,17 @@ TEST(NumberForms, ShortestAndIntegerForms) {
     EXPECT_EQ(formatInteger(0), "0");
     EXPECT_EQ(formatInteger(-32768), "-32768");
     EXPECT_EQ(formatInteger(150), "150");
+}
+
+// A box shows its own pattern unless a Set of that text would change what
+// the scripts get; then it shows the written form.
+TEST(NumberForms, ShownFormsKeepWhatTheWriterWrites) {
+    EXPECT_EQ(formatShown(5.27, 1, WrittenForm::TwoDecimals), "5.27");
+    EXPECT_EQ(formatShown(5.295, 1, WrittenForm::TwoDecimals), "5.3");  // written 5.30
+    EXPECT_EQ(formatShown(2, 1, WrittenForm::TwoDecimals), "2.0");
+    EXPECT_EQ(formatShown(1.5, 2, WrittenForm::Shortest), "1.50");
+    EXPECT_EQ(formatShown(1e-20, 2, WrittenForm::Shortest), "1e-20");
+    EXPECT_EQ(formatShown(1.25, 1, WrittenForm::OneDecimal), "1.3");
 }
 
 }  // namespace

@@ -17,16 +17,6 @@ const QString kImportQuestion =
 const QString kBackupQuestion =
     u"Warning: This will overwrite existing backup files. \r\nAre you sure you want to do this?"_s;
 
-// A file system whose writes into one folder fail, as on a full disk.
-struct FailingFolder : FileSystem {
-    std::string folder = "/nowhere/";
-    std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
-        return step == FsStep::Write && path.starts_with(folder)
-                   ? std::optional<std::string>("No space left on device")
-                   : std::nullopt;
-    }
-};
-
 // An edit as the block dialog's Set makes it: AIRPORT's value is changed.
 void editAirport(AppContext& ctx, std::int16_t value = 150) {
     BlockRecord airport = ctx.state.model.EditBlocks[5];

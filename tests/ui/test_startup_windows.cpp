@@ -19,14 +19,6 @@ void highlight(FolderList* list, const QString& path) {
     }
 }
 
-frm_project* projectDialog(MainSession& s, int type, int from) {
-    auto* dialog = new frm_project(s.ctx, s.boxes);
-    dialog->iDialogType = static_cast<std::int16_t>(type);
-    dialog->iLastFormShown = static_cast<std::int16_t>(from);
-    dialog->show();
-    return dialog;
-}
-
 }  // namespace
 
 class StartupWindowsTest : public QObject {
@@ -130,7 +122,7 @@ private slots:
         MainSession s;
         writeFile(s.project + u"tgedit.prj"_s, "DO NOT DELETE THIS FILE.\r\n 4 \r\n");
         writeFile(s.project + u"hub.lua"_s, "-- edited before the first open\r\n");
-        frm_project* dialog = projectDialog(s, 1, 0);
+        frm_project* dialog = projectDialog(s.ctx, s.boxes, 1);
         QCOMPARE(dialog->windowTitle(), u"Open Existing Project"_s);
         QVERIFY(dialog->txt_ProjectName->isHidden());
 
@@ -157,11 +149,11 @@ private slots:
         QCOMPARE(readFile(s.app + u"tgedit.cfg"_s), s.game.toUtf8() + "\r\n 2 \r\n");
         openWindows<frm_menu>()[0]->close();
 
-        projectDialog(s, 0, 1)->cmd_Cancel->click();
+        projectDialog(s.ctx, s.boxes, 0, 1)->cmd_Cancel->click();
         QVERIFY(openWindows().size() == 1 && openWindows<frm_main>().size() == 1);
         openWindows<frm_main>()[0]->close();
 
-        projectDialog(s, 0, 0)->close();  // the close box just closes
+        projectDialog(s.ctx, s.boxes, 0)->close();  // the close box just closes
         QVERIFY(openWindows().isEmpty() && s.boxes.shown.isEmpty());
     }
 };

@@ -76,6 +76,14 @@ QMap<QString, QByteArray> MainSession::snapshot() const {
     return entries;
 }
 
+frm_project* projectDialog(AppContext& ctx, MessageBoxService& boxes, int type, int from) {
+    auto* dialog = new frm_project(ctx, boxes);
+    dialog->iDialogType = static_cast<std::int16_t>(type);
+    dialog->iLastFormShown = static_cast<std::int16_t>(from);
+    dialog->show();
+    return dialog;
+}
+
 QString shownIn(std::initializer_list<const QWidget*> controls) {
     QStringList texts;
     for (const QWidget* control : controls) {

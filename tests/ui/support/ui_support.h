@@ -57,6 +57,16 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // The four scripts of a folder, joined: to tell whether any was written.
 QByteArray scripts(const QString& folder);
 
+// A file system whose writes into one folder fail, as on a full disk.
+struct FailingFolder : FileSystem {
+    std::string folder = "/nowhere/";
+    std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
+        return step == FsStep::Write && path.starts_with(folder)
+                   ? std::optional<std::string>("No space left on device")
+                   : std::nullopt;
+    }
+};
+
 // A temporary application folder with the shipped data files, beside a copy
 // of the stand-in game, with its context and scripted message boxes.
 // Configured, it is what a finished first start leaves (Projects, Backup
@@ -116,6 +126,10 @@ QList<T*> openWindows() {
     }
     return found;
 }
+
+// The project dialog in mode type (0 new, 1 open), as opened from the start
+// menu (from 0) or the main window (1), on show.
+frm_project* projectDialog(AppContext& ctx, MessageBoxService& boxes, int type, int from = 0);
 
 // What text boxes and drop-down lists show, joined by '|'.
 QString shownIn(std::initializer_list<const QWidget*> controls);
