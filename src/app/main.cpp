@@ -17,8 +17,17 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TGEdit"));
     QApplication::setWindowIcon(tg::programIcon());
-    context = std::make_unique<tg::AppContext>(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    // Portable or installed, decided once for the whole run. A data folder
+    // that cannot be made is named with the reason, and nothing is written.
+    const tg::ProgramFoldersOutcome where = tg::settleProgramFolders(
+        tg::realFileSystem(),
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        tg::processEnvironment);
+    if (!where.ok()) {
+        boxes.showFailures(nullptr, where.notices);
+        return 1;
+    }
+    context = std::make_unique<tg::AppContext>(where.folders);
 
     // A first start whose game-folder dialog was cancelled ends here, with
     // nothing written and no event loop entered.

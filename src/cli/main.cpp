@@ -2,9 +2,9 @@
 // modders who script their changes and keep their settings under version
 // control. `tgedit-cli help` lists the commands.
 //
-// It reads projects with the editor's own reader and code tables (those of
-// the folder the executable lies in), saves with the editor's writer and
-// copies with the editor's project commands.
+// It reads projects with the editor's own reader and code tables, saves with
+// the editor's writer and copies with the editor's project commands. Its
+// files lie where the editor's do (project/program_folders.h).
 
 #include <filesystem>
 #include <string>
@@ -18,7 +18,7 @@
 
 namespace {
 
-// The folder of this executable, where the code tables and tgedit.cfg lie.
+// The folder of this executable.
 std::string applicationFolder(const char* argv0) {
     namespace stdfs = std::filesystem;
     std::error_code ec;
@@ -31,7 +31,13 @@ std::string applicationFolder(const char* argv0) {
 
 int run(const tg::cli::CommandLine& line, const char* argv0) {
     using namespace tg::cli;
-    tg::AppContext ctx(applicationFolder(argv0));
+    const tg::ProgramFoldersOutcome where = tg::settleProgramFolders(
+        tg::realFileSystem(), applicationFolder(argv0), tg::processEnvironment);
+    if (!where.ok()) {
+        printNotices(where.notices);
+        return kFailed;
+    }
+    tg::AppContext ctx(where.folders);
     const auto& ops = line.operands;
     if (line.command == "show") {
         return runShow(ctx, ops[0], line.json);

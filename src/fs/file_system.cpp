@@ -236,6 +236,21 @@ bool FileSystem::pathExists(const std::string& path) {
     return false;
 }
 
+bool FileSystem::mayWriteIn(const std::string& folder) {
+    const std::string probe = temporaryNameFor(withTrailingSeparator(resolve(folder)) + "probe");
+    if (faultAt(FsStep::Open, probe)) {
+        return false;
+    }
+    std::FILE* file = std::fopen(probe.c_str(), "wbx");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    std::error_code ignored;
+    stdfs::remove(stdfs::path(probe), ignored);
+    return true;
+}
+
 FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const std::string real = resolve(path);

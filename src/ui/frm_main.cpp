@@ -145,8 +145,8 @@ void frm_main::Form_Load() {
 }
 
 void frm_main::loadMapPicture() {
-    const QString path =
-        QFile::decodeName(QByteArray::fromStdString(ctx_.fs.resolve(ctx_.app.Path + "tgmap.map")));
+    const QString path = QFile::decodeName(
+        QByteArray::fromStdString(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map")));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
