@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFile>
 #include <memory>
 
 #include "project/app_context.h"
 #include "ui/frm_menu.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 #include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
@@ -20,8 +20,7 @@ int main(int argc, char* argv[]) {
     // Portable or installed, decided once for the whole run. A data folder
     // that cannot be made is named with the reason, and nothing is written.
     const tg::ProgramFoldersOutcome where = tg::settleProgramFolders(
-        tg::realFileSystem(),
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        tg::realFileSystem(), tg::toCorePath(QCoreApplication::applicationDirPath()),
         tg::processEnvironment);
     if (!where.ok()) {
         boxes.showFailures(nullptr, where.notices);

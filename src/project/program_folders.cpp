@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "fs/native_paths.h"
 #include "fs/paths.h"
 
 namespace tg {
@@ -43,7 +44,7 @@ std::optional<std::string> installedShareFolder(const std::string& programFolder
 }
 
 bool isAbsolute(const std::optional<std::string>& path) {
-    return path && !path->empty() && std::filesystem::path(*path).is_absolute();
+    return path && !path->empty() && nativePath(*path).is_absolute();
 }
 
 // The folder under which each user's programs keep their data.
@@ -51,14 +52,16 @@ std::optional<std::string> userDataHome(const EnvironmentLookup& environment) {
     if (auto xdg = environment("XDG_DATA_HOME"); isAbsolute(xdg)) {
         return withTrailingSeparator(*xdg);
     }
-    if (auto home = environment("HOME"); isAbsolute(home)) {
-        return withTrailingSeparator(*home) + ".local" + kPathSeparator + "share" + kPathSeparator;
-    }
 #ifdef _WIN32
+    // Windows' own place for each user's program data; a HOME that a POSIX
+    // shell may set must not move it.
     if (auto appData = environment("APPDATA"); isAbsolute(appData)) {
         return withTrailingSeparator(*appData);
     }
 #endif
+    if (auto home = environment("HOME"); isAbsolute(home)) {
+        return withTrailingSeparator(*home) + ".local" + kPathSeparator + "share" + kPathSeparator;
+    }
     return std::nullopt;
 }
 
@@ -81,11 +84,22 @@ FsStatus makeFolders(FileSystem& fs, const std::string& folder) {
 }  // namespace
 
 std::optional<std::string> processEnvironment(const char* name) {
+#ifdef _WIN32
+    // The wide environment holds every folder name; the narrow one only what
+    // the system's code page can.
+    const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    return textPath(std::filesystem::path(value));
+#else
     const char* value = std::getenv(name);
     if (value == nullptr) {
         return std::nullopt;
     }
     return std::string(value);
+#endif
 }
 
 ProgramFoldersOutcome settleProgramFolders(FileSystem& fs, const std::string& programFolder,

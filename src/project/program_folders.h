@@ -20,8 +20,9 @@ namespace tg {
 // folder (bin/../share/tgedit), or the program's folder may not be written.
 // The shipped files are read from the installation; tgedit.cfg, Projects and
 // Backup live in the user's own data folder, $XDG_DATA_HOME/tgedit
-// (~/.local/share/tgedit when the variable is unset or not an absolute path),
-// so each user has their own and nothing is written under the installation.
+// (~/.local/share/tgedit when the variable is unset or not an absolute path;
+// %APPDATA%\tgedit on Windows), so each user has their own and nothing is
+// written under the installation.
 struct ProgramFolders {
     // The code tables, tge.prj and tgmap.map; only ever read.
     std::string shipped;
