@@ -86,6 +86,9 @@ if(TGEDIT_BUILD_UI)
 endif()
 
 # --- the Debian package: `cmake --workflow --preset package` ----------------
+if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  return()
+endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tgedit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

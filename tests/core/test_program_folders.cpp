@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "fs/paths.h"
 #include "project/program_folders.h"
 #include "run_command.h"
 #include "test_support.h"
@@ -19,24 +21,20 @@ using test::writeBytes;
 
 // A program folder nobody may write: no file can be opened and no folder
 // made below it.
-class ReadOnlyBelow : public FileSystem {
-public:
-    explicit ReadOnlyBelow(std::string folder) : folder_(std::move(folder)) {}
-
-protected:
+struct ReadOnlyBelow : FileSystem {
+    std::string folder;
     std::optional<std::string> faultAt(FsStep step, const std::string& path) override {
-        if ((step == FsStep::Open || step == FsStep::CreateFolder) && path.starts_with(folder_)) {
-            return "Permission denied";
-        }
-        return std::nullopt;
+        const bool below = !folder.empty() && path.starts_with(folder);
+        return below && (step == FsStep::Open || step == FsStep::CreateFolder)
+                   ? std::optional<std::string>("Permission denied")
+                   : std::nullopt;
     }
-
-private:
-    std::string folder_;
 };
 
+// $R/ is the root; '/' the platform's separator.
 std::string expanded(std::string word, const std::string& root) {
-    for (auto at = word.find("$R/"); at != std::string::npos; at = word.find("$R/")) {
+    std::replace(word.begin(), word.end(), '/', kPathSeparator);
+    for (auto at = word.find("$R"); at != std::string::npos; at = word.find("$R")) {
         word.replace(at, 3, root);
     }
     return word;
@@ -63,7 +61,8 @@ TEST(ProgramFolders, AsTheTableSays) {
 
         const std::map<std::string, std::string> environment = {
             {"XDG_DATA_HOME", expanded(w[1], root.path())}, {"HOME", expanded(w[2], root.path())}};
-        ReadOnlyBelow fs(w[0] == "readonly" ? program : root / "none/");
+        ReadOnlyBelow fs;
+        fs.folder = w[0] == "readonly" ? program : "";
         const ProgramFoldersOutcome outcome =
             settleProgramFolders(fs, program, [&](const char* name) -> std::optional<std::string> {
                 const auto it = environment.find(name);
