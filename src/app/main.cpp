@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFile>
 #include <memory>
 
 #include "project/app_context.h"
 #include "ui/frm_menu.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 #include "ui/program_icon.h"
 
 int main(int argc, char* argv[]) {
@@ -17,8 +17,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TGEdit"));
     QApplication::setWindowIcon(tg::programIcon());
-    context = std::make_unique<tg::AppContext>(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    // Portable or installed, decided once for the whole run. A data folder
+    // that cannot be made is named with the reason, and nothing is written.
+    const tg::ProgramFoldersOutcome where = tg::settleProgramFolders(
+        tg::realFileSystem(), tg::toCorePath(QCoreApplication::applicationDirPath()),
+        tg::processEnvironment);
+    if (!where.ok()) {
+        boxes.showFailures(nullptr, where.notices);
+        return 1;
+    }
+    context = std::make_unique<tg::AppContext>(where.folders);
 
     // A first start whose game-folder dialog was cancelled ends here, with
     // nothing written and no event loop entered.

@@ -2,36 +2,86 @@
 // modders who script their changes and keep their settings under version
 // control. `tgedit-cli help` lists the commands.
 //
-// It reads projects with the editor's own reader and code tables (those of
-// the folder the executable lies in), saves with the editor's writer and
-// copies with the editor's project commands.
+// It reads projects with the editor's own reader and code tables, saves with
+// the editor's writer and copies with the editor's project commands. Its
+// files lie where the editor's do (project/program_folders.h).
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// shellapi.h needs what windows.h declares.
+#include <shellapi.h>
+#endif
+
 #include "cli/cli_commands.h"
 #include "cli/command_line.h"
 #include "cli/terminal.h"
+#include "fs/native_paths.h"
 #include "project/app_context.h"
 
 namespace {
 
-// The folder of this executable, where the code tables and tgedit.cfg lie.
+namespace stdfs = std::filesystem;
+
+// The folder of this executable.
 std::string applicationFolder(const char* argv0) {
-    namespace stdfs = std::filesystem;
     std::error_code ec;
+#ifdef _WIN32
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD got = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (got < name.size()) {
+            name.resize(got);
+            break;
+        }
+        name.resize(name.size() * 2);
+    }
+    stdfs::path exe(name);
+#else
     stdfs::path exe = stdfs::read_symlink("/proc/self/exe", ec);
+#endif
     if (ec || exe.empty()) {
         exe = stdfs::absolute(stdfs::path(argv0 != nullptr ? argv0 : ""), ec);
     }
-    return exe.parent_path().string();
+    return tg::textPath(exe.parent_path());
+}
+
+// The arguments as UTF-8. On Windows main's argv is in the system's code
+// page, which cannot hold every folder name; the wide command line can.
+std::vector<std::string> argumentsOf(int argc, char* argv[]) {
+#ifdef _WIN32
+    (void)argv;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide != nullptr && i < count; ++i) {
+        args.push_back(tg::textPath(stdfs::path(wide[i])));
+    }
+    LocalFree(wide);
+    (void)argc;
+    return args;
+#else
+    return {argv + (argc > 0 ? 1 : 0), argv + argc};
+#endif
 }
 
 int run(const tg::cli::CommandLine& line, const char* argv0) {
     using namespace tg::cli;
-    tg::AppContext ctx(applicationFolder(argv0));
+    const tg::ProgramFoldersOutcome where = tg::settleProgramFolders(
+        tg::realFileSystem(), applicationFolder(argv0), tg::processEnvironment);
+    if (!where.ok()) {
+        printNotices(where.notices);
+        return kFailed;
+    }
+    tg::AppContext ctx(where.folders);
     const auto& ops = line.operands;
     if (line.command == "show") {
         return runShow(ctx, ops[0], line.json);
@@ -63,7 +113,7 @@ int run(const tg::cli::CommandLine& line, const char* argv0) {
 
 int main(int argc, char* argv[]) {
     using namespace tg::cli;
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> args = argumentsOf(argc, argv);
     const CommandLine line = parseCommandLine(args);
     const auto help = commandHelp(line.command);
 

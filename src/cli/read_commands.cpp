@@ -28,7 +28,7 @@ bool versionCompatible(AppContext& ctx) {
 
 Notices loadFolder(AppContext& ctx, EditorState& state, const std::string& folder) {
     state.ProjectPath = withTrailingSeparator(folder);
-    return loadProjectModel(ctx.fs, ctx.app.Path, state);
+    return loadProjectModel(ctx.fs, ctx.app.ShippedPath, state);
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ int runDiff(AppContext& ctx, const std::string& projectDir,
 
 int runCheck(AppContext& ctx, const std::string& dir) {
     const ProjectCheck check =
-        checkProjectScripts(ctx.fs, ctx.app.Path, withTrailingSeparator(dir));
+        checkProjectScripts(ctx.fs, ctx.app.ShippedPath, withTrailingSeparator(dir));
     std::string report;
     for (const ScriptProblem& problem : check.problems) {
         report += problem.path;

@@ -9,9 +9,19 @@
 #include <system_error>
 #include <vector>
 
+#include "fs/native_paths.h"
 #include "fs/paths.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -52,13 +62,13 @@ std::vector<std::string> componentsOf(const std::string& path, std::string& root
 
 bool entryExists(const std::string& path) {
     std::error_code ec;
-    return stdfs::exists(stdfs::path(path), ec);
+    return stdfs::exists(nativePath(path), ec);
 }
 
 // The name of an entry of the folder equal to `name` but for letter case.
 std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name) {
     std::error_code ec;
-    stdfs::directory_iterator it(folder.empty() ? stdfs::path(".") : stdfs::path(folder), ec);
+    stdfs::directory_iterator it(folder.empty() ? stdfs::path(".") : nativePath(folder), ec);
     if (ec) {
         return std::nullopt;
     }
@@ -67,7 +77,7 @@ std::optional<std::string> findIgnoringCase(const std::string& folder, const std
         if (ec) {
             break;
         }
-        const std::string entry = it->path().filename().string();
+        const std::string entry = textPath(it->path().filename());
         // Take the smallest matching name so that the choice never depends on
         // the order in which the folder happens to list its entries.
         if (equalsIgnoreCase(entry, name) && (!found || entry < *found)) {
@@ -108,29 +118,98 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
 // symbolic link (through any links it names) finally leads to.
 FsStatus throughLinks(const std::string& path, std::string& target) {
     std::error_code ec;
-    if (!stdfs::is_symlink(stdfs::symlink_status(stdfs::path(target), ec))) {
+    if (!stdfs::is_symlink(stdfs::symlink_status(nativePath(target), ec))) {
         return std::nullopt;
     }
-    const stdfs::path real = stdfs::canonical(stdfs::path(target), ec);
+    const stdfs::path real = stdfs::canonical(nativePath(target), ec);
     if (ec == std::errc::too_many_symbolic_link_levels) {
         return FsError{path, "it is a symbolic link that leads round in a loop"};
     }
     if (ec) {
         std::error_code ignored;
-        const std::string named = stdfs::read_symlink(stdfs::path(target), ignored).string();
+        const std::string named = textPath(stdfs::read_symlink(nativePath(target), ignored));
         return FsError{path, "it is a symbolic link to " + named + ", which " +
                                  (ec == std::errc::no_such_file_or_directory
                                       ? std::string("does not exist")
                                       : "cannot be reached: " + reasonOf(ec))};
     }
-    target = real.string();
+    target = textPath(real);
     return std::nullopt;
+}
+
+// Opens an existing file for reading.
+std::FILE* openForReading(const std::string& path) {
+#ifdef _WIN32
+    return _wfopen(nativePath(path).c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+// Creates a file for writing; fails when there is already one of that name.
+std::FILE* createNew(const std::string& path) {
+#ifdef _WIN32
+    const int fd = _wopen(nativePath(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                          _S_IREAD | _S_IWRITE);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(fd, "wb");
+    if (file == nullptr) {
+        _close(fd);
+    }
+    return file;
+#else
+    return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+// Flushes the bytes of a file written so far to the disk.
+bool flushToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+// Puts the file `from` in the place of `to` in one step, replacing the file
+// there: a reader sees either the old file or the new one, never neither.
+std::error_code replaceWith(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    // The C library's rename refuses to replace a file on Windows. With
+    // MOVEFILE_WRITE_THROUGH the call returns once the move is on the disk.
+    if (MoveFileExW(nativePath(from).c_str(), nativePath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return {};
+    }
+    return {static_cast<int>(GetLastError()), std::system_category()};
+#else
+    std::error_code ec;
+    stdfs::rename(nativePath(from), nativePath(to), ec);
+    return ec;
+#endif
+}
+
+// An entry that listings leave out: on Windows one with the hidden or system
+// attribute, elsewhere one whose name starts with a dot.
+bool isHidden(const stdfs::path& entry, const std::string& name) {
+#ifdef _WIN32
+    (void)name;
+    const DWORD attributes = GetFileAttributesW(entry.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+#else
+    (void)entry;
+    return name.empty() || name.front() == '.';
+#endif
 }
 
 // Flushes the folder's entries to the disk, so that a file renamed into it
 // is still there after a power cut.
 std::optional<int> flushFolder(const std::string& folder) {
 #ifdef _WIN32
+    // The move itself was written through (replaceWith).
     (void)folder;
     return std::nullopt;
 #else
@@ -150,9 +229,10 @@ std::optional<int> flushFolder(const std::string& folder) {
 std::string temporaryNameFor(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const stdfs::path t(target);
-    const std::string folder = t.has_parent_path() ? t.parent_path().string() + kPathSeparator : "";
-    return folder + "." + t.filename().string() + ".tgedit-" + std::to_string(stamp % 1000000007) +
+    const stdfs::path t = nativePath(target);
+    const std::string folder =
+        t.has_parent_path() ? textPath(t.parent_path()) + kPathSeparator : "";
+    return folder + "." + textPath(t.filename()) + ".tgedit-" + std::to_string(stamp % 1000000007) +
            "-" + std::to_string(counter++) + ".tmp";
 }
 
@@ -205,14 +285,16 @@ bool FileSystem::pathExists(const std::string& path) {
     // A name without wildcards that is there as written is found without
     // listing the folder (most checks are of this kind: the start-up check
     // makes several); the listing below decides everything else.
-    if (pattern.front() != '.' && pattern.find_first_of("*?") == std::string::npos) {
-        const auto status = stdfs::status(stdfs::path(resolvedFolder + pattern), ec);
-        if (!ec && (stdfs::is_regular_file(status) || stdfs::is_directory(status))) {
+    if (pattern.find_first_of("*?") == std::string::npos) {
+        const stdfs::path candidate = nativePath(resolvedFolder + pattern);
+        const auto status = stdfs::status(candidate, ec);
+        if (!ec && (stdfs::is_regular_file(status) || stdfs::is_directory(status)) &&
+            !isHidden(candidate, pattern)) {
             return true;
         }
     }
     stdfs::directory_iterator it(
-        resolvedFolder.empty() ? stdfs::path(".") : stdfs::path(resolvedFolder), ec);
+        resolvedFolder.empty() ? stdfs::path(".") : nativePath(resolvedFolder), ec);
     if (ec) {
         return false;
     }
@@ -220,8 +302,8 @@ bool FileSystem::pathExists(const std::string& path) {
         if (ec) {
             return false;
         }
-        const std::string name = it->path().filename().string();
-        if (name.empty() || name.front() == '.') {
+        const std::string name = textPath(it->path().filename());
+        if (isHidden(it->path(), name)) {
             continue;
         }
         std::error_code typeError;
@@ -236,6 +318,21 @@ bool FileSystem::pathExists(const std::string& path) {
     return false;
 }
 
+bool FileSystem::mayWriteIn(const std::string& folder) {
+    const std::string probe = temporaryNameFor(withTrailingSeparator(resolve(folder)) + "probe");
+    if (faultAt(FsStep::Open, probe)) {
+        return false;
+    }
+    std::FILE* file = createNew(probe);
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    std::error_code ignored;
+    stdfs::remove(nativePath(probe), ignored);
+    return true;
+}
+
 FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const std::string real = resolve(path);
@@ -243,10 +340,10 @@ FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
         return FsError{path, *fault};
     }
     std::error_code ec;
-    if (stdfs::is_directory(stdfs::path(real), ec)) {
+    if (stdfs::is_directory(nativePath(real), ec)) {
         return FsError{path, "it is a folder, not a file"};
     }
-    std::FILE* file = std::fopen(real.c_str(), "rb");
+    std::FILE* file = openForReading(real);
     if (file == nullptr) {
         return FsError{path, reasonOf(errno)};
     }
@@ -259,7 +356,7 @@ FsStatus FileSystem::readFile(const std::string& path, std::string& bytes) {
     // file that grows meanwhile is read to its end all the same.
     constexpr std::uintmax_t kLargestSized = std::uintmax_t{64} << 20;
     std::size_t expected = 0;
-    if (const auto size = stdfs::file_size(stdfs::path(real), ec); !ec && size <= kLargestSized) {
+    if (const auto size = stdfs::file_size(nativePath(real), ec); !ec && size <= kLargestSized) {
         expected = static_cast<std::size_t>(size);
     }
     // The first read asks for one byte more than the reported length, so
@@ -300,7 +397,7 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
         return error;
     }
     std::error_code ec;
-    const auto status = stdfs::status(stdfs::path(target), ec);
+    const auto status = stdfs::status(nativePath(target), ec);
     if (stdfs::is_directory(status)) {
         return FsError{path, "it is a folder, not a file"};
     }
@@ -315,7 +412,7 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
             std::fclose(open);
         }
         std::error_code ignored;
-        stdfs::remove(stdfs::path(temporary), ignored);
+        stdfs::remove(nativePath(temporary), ignored);
         return FsError{path, std::move(reason)};
     };
 
@@ -323,7 +420,7 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
         return fail(*fault, nullptr);
     }
     // "x": never open a file that is already there.
-    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
+    std::FILE* file = createNew(temporary);
     if (file == nullptr) {
         return FsError{path, reasonOf(errno)};
     }
@@ -355,28 +452,26 @@ FsStatus FileSystem::writeFileAtomic(const std::string& path,
     if (std::fflush(file) != 0) {
         return fail(reasonOf(errno), file);
     }
-#ifndef _WIN32
-    if (::fsync(::fileno(file)) != 0) {
+    if (!flushToDisk(file)) {
         return fail(reasonOf(errno), file);
     }
-#endif
     if (std::fclose(file) != 0) {
         return fail(reasonOf(errno), nullptr);
     }
     if (replacing) {
         // Keep the permissions the user gave the file.
-        stdfs::permissions(stdfs::path(temporary), status.permissions(),
+        stdfs::permissions(nativePath(temporary), status.permissions(),
                            stdfs::perm_options::replace, ec);
     }
     if (auto fault = faultAt(FsStep::Rename, target)) {
         return fail(*fault, nullptr);
     }
-    stdfs::rename(stdfs::path(temporary), stdfs::path(target), ec);
+    ec = replaceWith(temporary, target);
     if (ec) {
         return fail(reasonOf(ec), nullptr);
     }
-    const stdfs::path folder = stdfs::path(target).parent_path();
-    const std::string folderName = folder.empty() ? std::string(".") : folder.string();
+    const stdfs::path folder = nativePath(target).parent_path();
+    const std::string folderName = folder.empty() ? std::string(".") : textPath(folder);
     std::optional<std::string> notFlushed = faultAt(FsStep::FlushFolder, folderName);
     if (!notFlushed) {
         if (auto error = flushFolder(folderName)) {
@@ -410,10 +505,10 @@ FsStatus FileSystem::createFolder(const std::string& path) {
         return FsError{folder, *fault};
     }
     std::error_code ec;
-    if (stdfs::is_directory(stdfs::path(real), ec)) {
+    if (stdfs::is_directory(nativePath(real), ec)) {
         return std::nullopt;
     }
-    stdfs::create_directory(stdfs::path(real), ec);
+    stdfs::create_directory(nativePath(real), ec);
     if (ec) {
         return FsError{folder, reasonOf(ec)};
     }
@@ -426,7 +521,7 @@ std::optional<std::uintmax_t> FileSystem::fileSize(const std::string& path) {
         return std::nullopt;
     }
     std::error_code ec;
-    const auto size = stdfs::file_size(stdfs::path(real), ec);
+    const auto size = stdfs::file_size(nativePath(real), ec);
     if (ec) {
         return std::nullopt;
     }

@@ -76,6 +76,10 @@ public:
     // regard to letter case; names starting with a dot are hidden.
     bool pathExists(const std::string& path);
 
+    // True when a new file can be made in the folder: a probe file is made
+    // there and removed again at once. Nothing is left behind either way.
+    bool mayWriteIn(const std::string& folder);
+
     // The path as it is spelled on disk: each component that does not exist
     // as written is replaced by an entry of the same name in another letter
     // case, where there is one. Components after the first one that cannot be

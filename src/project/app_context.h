@@ -5,6 +5,7 @@
 #include "fs/file_system.h"
 #include "model/editor_state.h"
 #include "project/application.h"
+#include "project/program_folders.h"
 
 namespace tg {
 
@@ -14,6 +15,8 @@ namespace tg {
 struct AppContext {
     explicit AppContext(const std::string& appFolder, FileSystem& fileSystem = realFileSystem())
         : app(appFolder), fs(fileSystem) {}
+    explicit AppContext(const ProgramFolders& folders, FileSystem& fileSystem = realFileSystem())
+        : app(folders.shipped, folders.user), fs(fileSystem) {}
 
     cls_Application app;
     EditorState state;

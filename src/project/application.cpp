@@ -20,8 +20,11 @@ std::string applicationPath(const std::string& folder) {
 
 }  // namespace
 
-cls_Application::cls_Application(const std::string& folder)
-    : Path(applicationPath(folder)),
+cls_Application::cls_Application(const std::string& folder) : cls_Application(folder, folder) {}
+
+cls_Application::cls_Application(const std::string& shippedFolder, const std::string& userFolder)
+    : Path(applicationPath(userFolder)),
+      ShippedPath(applicationPath(shippedFolder)),
       Major(version::kMajor),
       Minor(version::kMinor),
       Revision(version::kRevision),

@@ -38,7 +38,7 @@ Notices saveProject(AppContext& ctx) {
 }
 
 Notices reloadProject(AppContext& ctx) {
-    return loadProjectModel(ctx.fs, ctx.app.Path, ctx.state);
+    return loadProjectModel(ctx.fs, ctx.app.ShippedPath, ctx.state);
 }
 
 std::string saveMessage(const AppContext& ctx) {

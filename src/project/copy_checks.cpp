@@ -43,7 +43,7 @@ CopyCheck checkNewProject(AppContext& ctx) {
     if (!check.ok()) {
         return check;
     }
-    const std::string templatePath = projectTemplatePath(ctx.app.Path);
+    const std::string templatePath = projectTemplatePath(ctx.app.ShippedPath);
     if (!ctx.fs.pathExists(templatePath)) {
         return {CopyProblem::TemplateMissing, {missing("the template " + templatePath)}};
     }

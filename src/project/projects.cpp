@@ -97,7 +97,7 @@ ProjectOutcome createProject(AppContext& ctx, const std::string& parentFolder,
         }
     }
     // The marker goes last: a folder is a project only once it is there.
-    const std::string source = projectTemplatePath(ctx.app.Path);
+    const std::string source = projectTemplatePath(ctx.app.ShippedPath);
     if (auto error = ctx.fs.copyFileAtomic(source, folder + std::string(kMarkerFile))) {
         return failed(copyFailure(*error, source));
     }

@@ -157,8 +157,7 @@ void frm_main::fitSmallestSize() {
 }
 
 void frm_main::loadMapPicture() {
-    const QString path =
-        QFile::decodeName(QByteArray::fromStdString(ctx_.fs.resolve(ctx_.app.Path + "tgmap.map")));
+    const QString path = fromCorePath(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map"));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();

@@ -8,7 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "fs/native_paths.h"
 #include "fs/paths.h"
+#include "run_command.h"
 
 namespace tg::test {
 
@@ -21,20 +23,27 @@ TempDir::TempDir() {
             stdfs::temp_directory_path() / ("tgedit-test-" + std::to_string(random()));
         std::error_code ec;
         if (stdfs::create_directory(candidate, ec)) {
-            path_ = candidate.string() + "/";
+            path_ = textPath(candidate) + kPathSeparator;
             return;
         }
     }
     throw std::runtime_error("cannot create a temporary folder");
 }
 
+std::string TempDir::operator/(std::string_view relative) const {
+    std::string path = path_ + std::string(relative);
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(path_.size()), path.end(), '/',
+                 kPathSeparator);
+    return path;
+}
+
 TempDir::~TempDir() {
     std::error_code ec;
-    stdfs::remove_all(path_, ec);
+    stdfs::remove_all(nativePath(path_), ec);
 }
 
 std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(nativePath(path), std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
@@ -44,7 +53,7 @@ std::string readBytes(const std::string& path) {
 }
 
 void writeBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(nativePath(path), std::ios::binary | std::ios::trunc);
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
@@ -53,21 +62,35 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 
 namespace {
 
-// The shipped folders hold files only; a file already there is replaced.
-constexpr auto kCopy = stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing;
+// Copies the files of a folder tree into folder (made when missing),
+// replacing those there. (The
+// C++ library's recursive copy does not copy into an existing folder with
+// MinGW-w64.)
+void copyTree(const std::string& from, const std::string& folder) {
+    const stdfs::path source = nativePath(from);
+    stdfs::create_directories(nativePath(folder));
+    for (const auto& entry : stdfs::recursive_directory_iterator(source)) {
+        const stdfs::path target = nativePath(folder) / stdfs::relative(entry.path(), source);
+        if (entry.is_directory()) {
+            stdfs::create_directories(target);
+        } else {
+            stdfs::copy_file(entry.path(), target, stdfs::copy_options::overwrite_existing);
+        }
+    }
+}
 
 }  // namespace
 
 void copyDataFiles(const std::string& folder) {
-    stdfs::copy(TGEDIT_DATA_DIR, folder, kCopy);
+    copyTree(TGEDIT_DATA_DIR, folder);
 }
 
 void copyDemoScripts(const std::string& folder) {
-    stdfs::copy(TGEDIT_DEMO_GAME_DIR "/SCRIPTS/DEFAULT", folder, kCopy);
+    copyTree(TGEDIT_DEMO_GAME_DIR "/SCRIPTS/DEFAULT", folder);
 }
 
 void copyDemoGame(const std::string& folder) {
-    stdfs::copy(TGEDIT_DEMO_GAME_DIR, folder, kCopy);
+    copyTree(TGEDIT_DEMO_GAME_DIR, folder);
 }
 
 std::string lowered(std::string_view text) {
@@ -80,8 +103,8 @@ std::string lowered(std::string_view text) {
 
 std::string listFolder(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : stdfs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : stdfs::directory_iterator(nativePath(folder))) {
+        names.push_back(textPath(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     std::string out;
@@ -93,14 +116,15 @@ std::string listFolder(const std::string& folder) {
 
 std::map<std::string, std::string> entriesBelow(const std::string& folder) {
     std::map<std::string, std::string> entries;
-    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-        const std::string path = entry.path().string().substr(folder.size());
+    for (const auto& entry : stdfs::recursive_directory_iterator(nativePath(folder))) {
+        std::string path = textPath(entry.path()).substr(folder.size());
+        std::replace(path.begin(), path.end(), kPathSeparator, '/');
         if (entry.is_symlink()) {
             entries[path] = "link to " + stdfs::read_symlink(entry.path()).string();
         } else if (entry.is_directory()) {
             entries[path] = "folder";
         } else {
-            entries[path] = "file " + readBytes(entry.path().string());
+            entries[path] = "file " + readBytes(textPath(entry.path()));
         }
     }
     return entries;
@@ -141,9 +165,9 @@ std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& 
                                       "rename", "create folder", "flush folder"};
     steps.push_back(std::string(kNames[static_cast<int>(step)]) + " " +
                     path.substr(0, path.find(".tgedit-")));
-    const auto cut = file_.rfind('/');
+    const auto cut = file_.rfind(kPathSeparator);
     const bool temporary =
-        path.rfind(file_.substr(0, cut) + "/." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
+        path.rfind(file_.substr(0, cut + 1) + "." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
     const bool match = step == FsStep::FlushFolder ? renamed_ == file_ : path == file_ || temporary;
     renamed_ = step == FsStep::Rename ? path : renamed_;
     if (step != step_ || !match) {
@@ -151,6 +175,20 @@ std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& 
     }
     ++hits;
     return "injected failure";
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace tg::test

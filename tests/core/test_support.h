@@ -25,7 +25,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }
-    std::string operator/(std::string_view relative) const { return path_ + std::string(relative); }
+    // relative is written with '/', which becomes the platform's separator.
+    std::string operator/(std::string_view relative) const;
 
 private:
     std::string path_;
