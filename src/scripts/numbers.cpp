@@ -249,4 +249,24 @@ std::string formatShortest(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string formatWritten(double value, WrittenForm form) {
+    switch (form) {
+        case WrittenForm::Integer:
+            return formatInteger(static_cast<long long>(value));
+        case WrittenForm::OneDecimal:
+            return formatFixed(value, 1);
+        case WrittenForm::TwoDecimals:
+            return formatFixed(value, 2);
+        case WrittenForm::Shortest:
+            return formatShortest(value);
+        case WrittenForm::TrueFalse:
+            return value != 0.0 ? "true" : "false";
+        case WrittenForm::TwoOrZero:
+            return value != 0.0 ? "2" : "0";
+        case WrittenForm::Arguments:
+            break;
+    }
+    return {};
+}
+
 }  // namespace tg

@@ -20,27 +20,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kMarkerRule = "-----------------------------------";  // 35 hyphens
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// A number, or a flag as 0 or 1, in its written form.
-std::string writtenValue(double value, WrittenForm form) {
-    switch (form) {
-        case WrittenForm::Integer:
-            return formatInteger(static_cast<long long>(value));
-        case WrittenForm::OneDecimal:
-            return formatFixed(value, 1);
-        case WrittenForm::TwoDecimals:
-            return formatFixed(value, 2);
-        case WrittenForm::Shortest:
-            return formatShortest(value);
-        case WrittenForm::TrueFalse:
-            return value != 0.0 ? "true" : "false";
-        case WrittenForm::TwoOrZero:
-            return value != 0.0 ? "2" : "0";
-        case WrittenForm::Arguments:
-            break;
-    }
-    return {};
-}
-
 // Appends the lines of one record, in the order of the table's write order.
 // A commodity entry is written when the working entry has an amount,
 // blanked (empty value text) when only the loaded entry had one, and gets no
@@ -60,15 +39,15 @@ void addLines(CodeLineList& lines, const Record& record, const Record& loaded,
             const double amount = settingNumber(record, *field);
             if (amount != 0.0) {
                 valueText = std::string(settingText(record, *field)) + "," +
-                            writtenValue(amount, WrittenForm::Integer) + std::string(field->tail);
+                            formatWritten(amount, WrittenForm::Integer) + std::string(field->tail);
             } else if (settingNumber(loaded, *field) == 0.0) {
                 continue;
             }
         } else if (field->type == SettingType::Membership) {
             valueText = std::string(settingText(record, *field)) + std::string(field->tail);
         } else {
-            valueText =
-                writtenValue(settingNumber(record, *field), field->form) + std::string(field->tail);
+            valueText = formatWritten(settingNumber(record, *field), field->form) +
+                        std::string(field->tail);
         }
         lines.push_back(CodeLine{recordPart + std::string(field->head),
                                  static_cast<std::int16_t>(kind.fileNumber), std::move(valueText)});
