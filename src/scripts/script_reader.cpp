@@ -402,7 +402,7 @@ std::string_view keyOfLine(std::string_view line) {
 
 int slotOfLine(int kind, std::string_view text) {
     if (kind == kReadTweaks) {
-        return tweaksSlotOf(text);
+        return text.find(kTweaksIdentifier) == std::string_view::npos ? -1 : 0;
     }
     const Matcher* identifiers = identifierMatcher(kind);
     if (identifiers == nullptr) {
