@@ -15,7 +15,6 @@
 #include "scripts/numbers.h"
 #include "scripts/script_files.h"
 #include "scripts/script_reader.h"
-#include "test_support.h"
 
 namespace tg {
 namespace {

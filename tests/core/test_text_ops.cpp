@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "scripts/matcher.h"
-#include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
 
 namespace tg {
@@ -60,16 +59,6 @@ TEST(TextOps, ContainsOrderCommentsAndBlanks) {
     EXPECT_EQ(removeTabs(" a \tb "), " a b ");
     EXPECT_EQ(removeBlanks(" a \tb "), "ab");
     EXPECT_EQ(removeCharacter("a:b:c", ':'), "abc");
-}
-
-TEST(TextLines, CarriageReturnLineFeedAndBoth) {
-    using V = std::vector<std::string_view>;
-    EXPECT_EQ(splitLines(""), V{});
-    EXPECT_EQ(splitLines("a\r\n"), V{"a"});
-    EXPECT_EQ(splitLines("a\rb\nc\r\nd"), (V{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitLines("a\r\n\r\n"), (V{"a", ""}));
-    EXPECT_EQ(splitLines("\n\r"), (V{"", ""}));
-    EXPECT_EQ(splitLines("\r\r\n"), (V{"", ""}));
 }
 
 }  // namespace
