@@ -24,10 +24,11 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     }
 
     // The trie: node 0 is the root; -1 marks a transition not yet known.
+    const auto classes = static_cast<std::size_t>(classes_);
     std::vector<std::vector<std::int32_t>> own(1);
-    next_.assign(classes_, -1);
-    auto cell = [this](std::int32_t node, std::size_t cls) -> std::int32_t& {
-        return next_[static_cast<std::size_t>(node) * classes_ + cls];
+    next_.assign(classes, -1);
+    auto cell = [&](std::int32_t node, std::size_t cls) -> std::int32_t& {
+        return next_[static_cast<std::size_t>(node) * classes + cls];
     };
     for (std::size_t p = 0; p < patterns.size(); ++p) {
         lengths_.push_back(patterns[p].size());
@@ -40,7 +41,7 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
             if (cell(node, cls) < 0) {
                 cell(node, cls) = static_cast<std::int32_t>(own.size());
                 own.emplace_back();
-                next_.resize(next_.size() + classes_, -1);
+                next_.resize(next_.size() + classes, -1);
             }
             node = cell(node, cls);
         }
@@ -55,7 +56,7 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     outLink_.assign(nodes, 0);
     std::vector<std::int32_t> queue;
     queue.reserve(nodes);
-    for (std::size_t cls = 0; cls < classes_; ++cls) {
+    for (std::size_t cls = 0; cls < classes; ++cls) {
         if (cell(0, cls) < 0) {
             cell(0, cls) = 0;
         } else {
@@ -65,7 +66,7 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::int32_t node = queue[head];
         const std::int32_t failure = fail[static_cast<std::size_t>(node)];
-        for (std::size_t cls = 0; cls < classes_; ++cls) {
+        for (std::size_t cls = 0; cls < classes; ++cls) {
             const std::int32_t child = cell(node, cls);
             if (child < 0) {
                 cell(node, cls) = cell(failure, cls);
@@ -82,9 +83,15 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     }
 
     outStart_.push_back(0);
-    for (const auto& patternsHere : own) {
-        outPatterns_.insert(outPatterns_.end(), patternsHere.begin(), patternsHere.end());
+    firstOut_.assign(nodes, 0);
+    for (std::size_t node = 0; node < nodes; ++node) {
+        outPatterns_.insert(outPatterns_.end(), own[node].begin(), own[node].end());
         outStart_.push_back(static_cast<std::int32_t>(outPatterns_.size()));
+        firstOut_[node] = own[node].empty() ? outLink_[node] : static_cast<std::int32_t>(node);
+    }
+    // From node numbers to rows, negated where the walk must report.
+    for (std::int32_t& to : next_) {
+        to = firstOut_[static_cast<std::size_t>(to)] > 0 ? -to * classes_ : to * classes_;
     }
 }
 

@@ -39,11 +39,15 @@ public:
     // of their last bytes; start is where the occurrence begins.
     template <class Found>
     void forEachMatch(std::string_view text, Found&& found) const {
-        std::int32_t node = 0;
+        std::ptrdiff_t row = 0;  // the current node's row of next_
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            node = next_[static_cast<std::size_t>(node) * classes_ + class_[byte]];
-            for (std::int32_t out = hasOwn(node) ? node : outLink_[node]; out > 0;
+            row =
+                next_[static_cast<std::size_t>(row) + class_[static_cast<unsigned char>(text[i])]];
+            if (row >= 0) {
+                continue;
+            }
+            row = -row;
+            for (std::int32_t out = firstOut_[static_cast<std::size_t>(row / classes_)]; out > 0;
                  out = outLink_[out]) {
                 for (std::int32_t k = outStart_[out]; k < outStart_[out + 1]; ++k) {
                     const auto pattern = static_cast<std::size_t>(outPatterns_[k]);
@@ -57,14 +61,18 @@ public:
     std::uint64_t occurring(std::string_view text) const;
 
 private:
-    bool hasOwn(std::int32_t node) const { return outStart_[node] < outStart_[node + 1]; }
-
     std::vector<std::size_t> lengths_;  // by pattern
-    std::size_t classes_ = 1;           // byte classes; class 0 holds the bytes of no pattern
+    std::int32_t classes_ = 1;          // byte classes; class 0 holds the bytes of no pattern
     std::uint16_t class_[256] = {};
-    std::vector<std::int32_t> next_;     // by node * classes_ + class
-    std::vector<std::int32_t> outLink_;  // the nearest node down the failure chain that ends a
-                                         // pattern, 0 for none
+    // For every node and byte class, the row (node * classes_) of the node
+    // reached, negated when that node ends a pattern or has one at the end of
+    // its failure chain, so that the walk looks further only there.
+    std::vector<std::int32_t> next_;
+    // The nodes that end a pattern, by node: the first one to report from it
+    // (itself or the nearest down its failure chain, 0 for none), and from
+    // each the next one down the chain.
+    std::vector<std::int32_t> firstOut_;
+    std::vector<std::int32_t> outLink_;
     // The patterns ending at node n: outPatterns_[outStart_[n] .. outStart_[n + 1]).
     std::vector<std::int32_t> outStart_;
     std::vector<std::int32_t> outPatterns_;

@@ -87,8 +87,10 @@ NumberScan scanNumber(std::string_view text) {
         normal.push_back('.');
         normal.append(text.substr(fracStart, fracDigits));
     }
-    normal.push_back('e');
-    normal.append(std::to_string(exponent));
+    if (exponent != 0) {
+        normal.push_back('e');
+        normal.append(std::to_string(exponent));
+    }
 
     double value = 0.0;
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);

@@ -159,6 +159,7 @@ Failure toFlag(std::string_view valueText, bool& out) {
 // value text between "=" and ";" (everything before the ";" when there is no
 // "="), and whether there was a "=".
 struct AcceptedLine {
+    std::size_t keyIndex = 0;  // in the fixed order
     std::string_view key;
     std::string_view text;
     std::size_t keyPos = 0;
@@ -214,9 +215,22 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
 
 // Stores the line's value into the field of the record that its key names;
 // a key of another kind stores nothing.
+// The field of a kind that each key of the fixed order names, or nullptr.
+template <class Record>
+const SettingField<Record>* fieldOfKeyIndex(std::size_t keyIndex) {
+    static const std::vector<const SettingField<Record>*> fields = [] {
+        std::vector<const SettingField<Record>*> byKey;
+        for (std::string_view key : settingKeys().keys) {
+            byKey.push_back(fieldOfKey<Record>(key));
+        }
+        return byKey;
+    }();
+    return fields[keyIndex];
+}
+
 template <class Record>
 Failure storeLine(const AcceptedLine& line, Record& record) {
-    const SettingField<Record>* field = fieldOfKey<Record>(line.key);
+    const SettingField<Record>* field = fieldOfKeyIndex<Record>(line.keyIndex);
     if (field == nullptr) {
         return std::nullopt;
     }
@@ -279,25 +293,27 @@ const Matcher* identifierMatcher(int kind) {
 // accepted but cannot be read gives the cause. text is a buffer kept from
 // line to line.
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model, std::string& text) {
-    text.clear();
-    for (char c : stripComment(rawLine)) {
-        if (c != ' ' && c != '\t') {
-            text.push_back(c);
-        }
-    }
+    const std::string_view code = stripComment(rawLine);
+    text.resize(code.size());
+    text.resize(
+        static_cast<std::size_t>(std::remove_copy_if(code.begin(), code.end(), text.begin(),
+                                                     [](char c) { return c == ' ' || c == '\t'; }) -
+                                 text.begin()));
     if (text.empty()) {
+        return std::nullopt;
+    }
+    // The tests are independent: the cheaper one on the shorter text first.
+    const int slot = slotOfLine(kind, text);
+    if (slot < 0) {
         return std::nullopt;
     }
     const int keyIndex = keyIndexOf(rawLine);
     if (keyIndex < 0) {
         return std::nullopt;
     }
-    const int slot = slotOfLine(kind, text);
-    if (slot < 0) {
-        return std::nullopt;
-    }
     AcceptedLine line;
-    line.key = settingKeys().keys[static_cast<std::size_t>(keyIndex)];
+    line.keyIndex = static_cast<std::size_t>(keyIndex);
+    line.key = settingKeys().keys[line.keyIndex];
     line.text = text;
     if (!Match_CodeLine(model, text, slot, line.key, kind)) {
         return std::nullopt;
@@ -351,8 +367,9 @@ FsStatus scanScript(FileSystem& fs, const std::string& path, int kind, SettingsM
         return error;
     }
     std::string text;
+    LineReader lines(bytes);
     std::size_t lineNumber = 0;
-    for (std::string_view line : splitLines(bytes)) {
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         if (auto failure = interpretLine(line, kind, model, text)) {
             if (!onFailure(lineNumber, *failure)) {

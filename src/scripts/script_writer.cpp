@@ -230,7 +230,8 @@ std::string compose(std::string_view bytes, int fileNumber, const CodeLineList& 
     if (bytes.empty()) {
         out += kLineEnd;  // a file without any line is one empty line
     }
-    for (std::string_view line : splitLines(bytes)) {
+    LineReader lines(bytes);
+    for (std::string_view line; lines.next(line);) {
         const std::size_t entry = rewriteLine(line, pending, codeArray, out);
         if (entry != kNone) {
             taken[entry] = true;

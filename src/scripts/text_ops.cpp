@@ -8,8 +8,16 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view part, std::
     if (from > text.size() || part.size() > text.size() - from) {
         return std::string_view::npos;
     }
+    if (part.empty()) {
+        return from;
+    }
+    const char lower = asciiLower(part[0]);
+    const char upper = asciiUpper(part[0]);
     for (std::size_t i = from; i + part.size() <= text.size(); ++i) {
-        if (equalsIgnoreCase(text.substr(i, part.size()), part)) {
+        // Most texts write a part as it is written, so that is tried first.
+        if ((text[i] == lower || text[i] == upper) &&
+            (text.compare(i, part.size(), part) == 0 ||
+             equalsIgnoreCase(text.substr(i, part.size()), part))) {
             return i;
         }
     }
