@@ -293,12 +293,7 @@ const Matcher* identifierMatcher(int kind) {
 // accepted but cannot be read gives the cause. text is a buffer kept from
 // line to line.
 Failure interpretLine(std::string_view rawLine, int kind, SettingsModel& model, std::string& text) {
-    const std::string_view code = stripComment(rawLine);
-    text.resize(code.size());
-    text.resize(
-        static_cast<std::size_t>(std::remove_copy_if(code.begin(), code.end(), text.begin(),
-                                                     [](char c) { return c == ' ' || c == '\t'; }) -
-                                 text.begin()));
+    removeBlanks(stripComment(rawLine), text);
     if (text.empty()) {
         return std::nullopt;
     }

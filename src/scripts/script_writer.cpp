@@ -160,11 +160,11 @@ std::size_t positionInCode(std::string_view code, std::size_t reducedAt) {
 // Appends the new text of one line to out: the line as it was, or with its
 // setting replaced by the first pending entry that matches it (head, value
 // text, one blank and the old comment). Returns the list position of the
-// entry it took, or kNone.
+// entry it took, or kNone. reduced is a buffer kept from line to line.
 std::size_t rewriteLine(std::string_view line, PendingHeads& pending, const CodeLineList& codeArray,
-                        std::string& out) {
+                        std::string& out, std::string& reduced) {
     const std::string_view code = stripComment(line);
-    const std::string reduced = removeBlanks(code);
+    removeBlanks(code, reduced);
     const PendingHeads::Match match =
         reduced.empty() ? PendingHeads::Match{} : pending.find(reduced);
     if (match.entry == kNone) {
@@ -231,8 +231,9 @@ std::string compose(std::string_view bytes, int fileNumber, const CodeLineList& 
         out += kLineEnd;  // a file without any line is one empty line
     }
     LineReader lines(bytes);
+    std::string reduced;
     for (std::string_view line; lines.next(line);) {
-        const std::size_t entry = rewriteLine(line, pending, codeArray, out);
+        const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
         if (entry != kNone) {
             taken[entry] = true;
         }
@@ -328,7 +329,8 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
     }
     std::string out;
     PendingHeads pending(codeArray, fileNumber);
-    const std::size_t entry = rewriteLine(line, pending, codeArray, out);
+    std::string reduced;
+    const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
     if (entry != kNone) {
         Remove_CodeLine(codeArray, entry);
     }

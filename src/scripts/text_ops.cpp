@@ -1,5 +1,7 @@
 #include "scripts/text_ops.h"
 
+#include <algorithm>
+
 #include "fs/paths.h"
 
 namespace tg {
@@ -87,12 +89,15 @@ std::string removeTabs(std::string_view text) {
 
 std::string removeBlanks(std::string_view text) {
     std::string out;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            out.push_back(c);
-        }
-    }
+    removeBlanks(text, out);
     return out;
+}
+
+void removeBlanks(std::string_view text, std::string& out) {
+    out.resize(text.size());
+    const auto end = std::remove_copy_if(text.begin(), text.end(), out.begin(),
+                                         [](char c) { return c == ' ' || c == '\t'; });
+    out.resize(static_cast<std::size_t>(end - out.begin()));
 }
 
 }  // namespace tg

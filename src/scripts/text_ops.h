@@ -42,7 +42,9 @@ std::string removeCharacter(std::string_view text, char drop);
 std::string removeSpaces(std::string_view text);
 std::string removeTabs(std::string_view text);
 
-// Both of the above: what the reader and the writer match lines on.
+// Both of the above: what the reader and the writer match lines on. The
+// second form writes into a buffer that a caller keeps from line to line.
 std::string removeBlanks(std::string_view text);
+void removeBlanks(std::string_view text, std::string& out);
 
 }  // namespace tg
