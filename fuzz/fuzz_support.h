@@ -1,16 +1,19 @@
 #pragma once
 
 // Helpers shared by the fuzz targets: a reader of the fuzzer's bytes, one
-// scratch project folder per process, and small independent re-statements of
-// the line rules (split, strip comment, remove blanks) so the targets do not
-// check the program with its own helpers.
+// scratch folder per process, whole-file access for the targets' own set-up,
+// and a check that stops the run.
 
-#include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "model/identifiers.h"
 #include "model/settings_model.h"
 
 namespace tg::fuzz {
@@ -20,19 +23,10 @@ namespace tg::fuzz {
 class ByteSource {
 public:
     ByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool empty() const { return pos_ >= size_; }
-    std::uint8_t byte() { return empty() ? 0 : data_[pos_++]; }
+    std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
     bool flag() { return (byte() & 1) != 0; }
-    // 0 to n - 1 (n at most 65536).
-    int below(int n);
-    std::uint16_t u16();
-    std::uint32_t u32();
-    std::uint64_t u64();
-    // A length byte, then up to that many bytes (fewer at the end).
-    std::string_view bytes(std::size_t maxLength);
-    // Whatever is left.
-    std::string_view rest();
+    // 0 to n - 1, for n up to 65536.
+    int below(int n) { return n <= 1 ? 0 : (n <= 256 ? byte() : byte() | byte() << 8) % n; }
 
 private:
     const std::uint8_t* data_;
@@ -40,45 +34,56 @@ private:
     std::size_t pos_ = 0;
 };
 
-// A folder for this process's scratch files, made on first use and removed
-// at exit. Ends in the path separator.
-const std::string& scratchFolder();
-
-// Plain file access for the targets' own set-up and checks; aborts on a
-// failure of the machine (that is no finding about the program).
-void putFile(const std::string& path, std::string_view bytes);
-std::string getFile(const std::string& path);
-
-// Stops the run with a message: the fuzzer takes the abort as a crash and
-// keeps the input; the plain runner exits non-zero.
-[[noreturn]] void fail(const std::string& what);
-
-// Fails with the message when the condition does not hold; the message is
-// only put together then, which keeps the runs fast.
-#define TG_FUZZ_CHECK(condition, message) \
-    do {                                  \
-        if (!(condition)) {               \
-            ::tg::fuzz::fail(message);    \
-        }                                 \
+// Stops the run: the fuzzer takes the abort as a crash and keeps the input.
+#define TG_FUZZ_CHECK(condition, message)                                                        \
+    do {                                                                                         \
+        if (!(condition)) {                                                                      \
+            std::fprintf(stderr, "\n*** fuzz check failed: %s\n", std::string(message).c_str()); \
+            std::abort();                                                                        \
+        }                                                                                        \
     } while (false)
 
-// The bytes with line ends and other control bytes spelled out (\r, \n,
-// \xNN) and a real line break after each line end, for failure messages.
-std::string escaped(std::string_view bytes);
+// A folder for this process's scratch files, ending in the separator: in
+// memory where the machine has /dev/shm (saves flush every file), removed at
+// exit.
+inline const std::string& scratchFolder() {
+    namespace stdfs = std::filesystem;
+    static const struct Scratch {
+        stdfs::path path =
+            (stdfs::is_directory("/dev/shm") ? "/dev/shm" : stdfs::temp_directory_path()) /
+            ("tgedit-fuzz-" + std::to_string(std::random_device()()));
+        Scratch() { stdfs::create_directories(path); }
+        ~Scratch() { stdfs::remove_all(path); }
+    } scratch;
+    static const std::string text = (scratch.path / "").string();
+    return text;
+}
 
-// Independent re-statements of the line rules.
-std::vector<std::string_view> lineList(std::string_view bytes);  // CR, CR LF or LF end a line
-std::string_view codePart(std::string_view line);                // text before the first "--"
-std::string reducedLower(std::string_view text);  // blanks and tabs removed, ASCII lowered
-bool containsIgnoreCase(std::string_view text, std::string_view part);
+inline void putFile(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
-// A loaded set whose codes are the slot identifiers (as the shipped code
-// tables give them) and whose tweaks carry their name.
-SettingsModel modelWithCodes();
+inline std::string getFile(const std::string& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
 
-// Whether the loaded sets (Blocks, Businesses, Commodities, Tweaks) are equal,
-// and where they differ, field by field, for readable failures.
-bool sameLoadedSet(const SettingsModel& a, const SettingsModel& b);
-std::string describeDifference(const SettingsModel& expected, const SettingsModel& actual);
+// A loaded set whose codes are the slot identifiers, as the shipped code
+// tables give them, and whose tweaks carry their name.
+inline SettingsModel modelWithCodes() {
+    SettingsModel m;
+    auto name = [](auto& records, const auto& identifiers) {
+        for (std::size_t i = 0; i < identifiers.size(); ++i) {
+            records[i].code = identifiers[i];
+        }
+    };
+    name(m.Blocks, kBlockIdentifiers);
+    name(m.Businesses, kBusinessIdentifiers);
+    name(m.Commodities, kCommodityIdentifiers);
+    m.Tweaks.code = kTweaksIdentifier;
+    return m;
+}
 
 }  // namespace tg::fuzz

@@ -4,10 +4,7 @@
 // every build.
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <string>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -15,32 +12,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char* argv[]) {
-    namespace stdfs = std::filesystem;
-    std::vector<std::string> files;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
-        const stdfs::path path(argv[i]);
-        std::error_code ec;
-        if (stdfs::is_directory(path, ec)) {
-            std::vector<std::string> inside;
-            for (const auto& entry : stdfs::directory_iterator(path)) {
-                if (entry.is_regular_file()) {
-                    inside.push_back(entry.path().string());
-                }
-            }
-            std::sort(inside.begin(), inside.end());
-            files.insert(files.end(), inside.begin(), inside.end());
-        } else {
+        if (!std::filesystem::is_directory(argv[i])) {
             files.emplace_back(argv[i]);
+            continue;
         }
+        const std::size_t first = files.size();
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            files.push_back(entry.path());
+        }
+        std::sort(files.begin() + static_cast<std::ptrdiff_t>(first), files.end());
     }
-    if (files.empty()) {
-        std::fprintf(stderr, "usage: %s INPUT_FILE_OR_FOLDER...\n", argv[0]);
-        return 2;
-    }
-    for (const std::string& file : files) {
-        const std::string bytes = tg::fuzz::getFile(file);
+    for (const auto& file : files) {
+        const std::string bytes = tg::fuzz::getFile(file.string());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("%zu input(s) ran without a finding\n", files.size());
-    return 0;
+    return files.empty() ? 2 : 0;
 }

@@ -130,31 +130,4 @@ const std::array<std::string_view, kCommodityCount> kCommodityIdentifiers = {
     "STAY_OVER",
 };
 
-namespace {
-
-template <std::size_t N>
-int firstSlotIn(const std::array<std::string_view, N>& table, std::string_view line) {
-    for (std::size_t slot = 0; slot < N; ++slot) {
-        if (line.find(table[slot]) != std::string_view::npos) {
-            return static_cast<int>(slot);
-        }
-    }
-    return -1;
-}
-
-}  // namespace
-
-int blockSlotOf(std::string_view line) {
-    return firstSlotIn(kBlockIdentifiers, line);
-}
-int businessSlotOf(std::string_view line) {
-    return firstSlotIn(kBusinessIdentifiers, line);
-}
-int commoditySlotOf(std::string_view line) {
-    return firstSlotIn(kCommodityIdentifiers, line);
-}
-int tweaksSlotOf(std::string_view line) {
-    return line.find(kTweaksIdentifier) != std::string_view::npos ? 0 : -1;
-}
-
 }  // namespace tg

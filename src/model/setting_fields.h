@@ -21,7 +21,8 @@
 // in the order the reader tests a line for keys (1 to 33; the fields that
 // share a key share its rank). A line of a script is written as
 // recordHead + head + value in `form` + tail, for example
-// "Block[AIRPORT]" ".value = " "150" ";".
+// "Block[AIRPORT]" ".value = " "150" ";" (formatWritten of scripts/numbers.h
+// gives a number's or a flag's text in its form).
 
 #include <algorithm>
 #include <cstdint>

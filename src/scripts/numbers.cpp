@@ -12,20 +12,6 @@ namespace tg {
 
 namespace {
 
-// A number in one of the written forms of the scripts.
-std::string formatWritten(double value, WrittenForm form) {
-    switch (form) {
-        case WrittenForm::Integer:
-            return formatInteger(static_cast<long long>(roundHalfEven(value)));
-        case WrittenForm::OneDecimal:
-            return formatFixed(value, 1);
-        case WrittenForm::TwoDecimals:
-            return formatFixed(value, 2);
-        default:
-            return formatShortest(value);
-    }
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -102,8 +88,10 @@ NumberScan scanNumber(std::string_view text) {
         normal.push_back('.');
         normal.append(text.substr(fracStart, fracDigits));
     }
-    normal.push_back('e');
-    normal.append(std::to_string(exponent));
+    if (exponent != 0) {
+        normal.push_back('e');
+        normal.append(std::to_string(exponent));
+    }
 
     double value = 0.0;
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
@@ -270,6 +258,26 @@ std::string formatShown(double value, int decimals, WrittenForm written) {
         shown = formatWritten(value, written);
     }
     return shown;
+}
+
+std::string formatWritten(double value, WrittenForm form) {
+    switch (form) {
+        case WrittenForm::Integer:
+            return formatInteger(static_cast<long long>(value));
+        case WrittenForm::OneDecimal:
+            return formatFixed(value, 1);
+        case WrittenForm::TwoDecimals:
+            return formatFixed(value, 2);
+        case WrittenForm::Shortest:
+            return formatShortest(value);
+        case WrittenForm::TrueFalse:
+            return value != 0.0 ? "true" : "false";
+        case WrittenForm::TwoOrZero:
+            return value != 0.0 ? "2" : "0";
+        case WrittenForm::Arguments:
+            break;
+    }
+    return {};
 }
 
 }  // namespace tg

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/setting_fields.h"
+
 namespace tg {
 
 enum class WrittenForm : std::uint8_t;
@@ -46,6 +48,9 @@ std::string formatInteger(long long value);
 // the point, exactly `decimals` after it, rounded half away from zero on the
 // decimal value as written (2.25 gives 2.3, 1.005 gives 1.01).
 std::string formatFixed(double value, int decimals);
+// A setting's value in its written form: a number (a flag as 0 or 1) as the
+// table of setting fields says, empty for the argument forms.
+std::string formatWritten(double value, WrittenForm form);
 // Shortest decimal form: up to 15 significant digits, no trailing zeros, no
 // point for a whole number, a 0 before the point below 1 (0.5, 3, 1e+20).
 std::string formatShortest(double value);

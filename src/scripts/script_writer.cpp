@@ -5,312 +5,263 @@
 #include <vector>
 
 #include "fs/file_system.h"
-#include "fs/paths.h"
-#include "model/identifiers.h"
-#include "scripts/head_index.h"
+#include "model/setting_fields.h"
+#include "scripts/matcher.h"
 #include "scripts/numbers.h"
 #include "scripts/script_files.h"
 #include "scripts/text_lines.h"
 #include "scripts/text_ops.h"
-#include "scripts/writer_text.h"
 
 namespace tg {
 
 namespace {
 
-// A commodity entry that is free both in the working and in the loaded set
-// gets no line. The builder tags it with this value and drops every line that
-// carries it, so the tag never reaches a file.
-constexpr std::string_view kNoLine = "*****_____*****";
-
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kMarkerRule = "-----------------------------------";  // 35 hyphens
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-std::string flagText(bool value) {
-    return value ? "true;" : "false;";
-}
-
-std::string integerText(long long value) {
-    return formatInteger(value) + ";";
-}
-
-std::string twoDecimals(double value) {
-    return formatFixed(value, 2) + ";";
-}
-
-std::string oneDecimal(double value) {
-    return formatFixed(value, 1) + ";";
-}
-
-// Appends the lines of one record. A record without a code has no line in any
-// script and cannot be named in one ("Block[]" is not Lua), so it adds nothing.
-class LineBuilder {
-public:
-    LineBuilder(CodeLineList& lines, std::string prefix, std::int16_t fileNumber)
-        : lines_(lines), prefix_(std::move(prefix)), fileNumber_(fileNumber) {}
-
-    void add(std::string_view key, std::string valueText) {
-        if (valueText == kNoLine) {
-            return;
+// Appends the lines of one record, in the order of the table's write order.
+// A commodity entry is written when the working entry has an amount,
+// blanked (empty value text) when only the loaded entry had one, and gets no
+// line when both are free. The rail and utility tweaks are left out for a
+// game that cannot take them.
+template <class Record>
+void addLines(CodeLineList& lines, const Record& record, const Record& loaded,
+              bool versionCompatible) {
+    const RecordKindInfo& kind = recordKindInfo(kKindOf<Record>);
+    const std::string recordPart = recordHead(kind.kind, record.code);
+    for (const SettingField<Record>* field : fieldsInWriteOrder<Record>()) {
+        if (field->difficulty && !versionCompatible) {
+            continue;
         }
-        lines_.push_back(CodeLine{prefix_ + std::string(key), fileNumber_, std::move(valueText)});
+        std::string valueText;
+        if (field->type == SettingType::Entry) {
+            const double amount = settingNumber(record, *field);
+            if (amount != 0.0) {
+                valueText = std::string(settingText(record, *field)) + "," +
+                            formatWritten(amount, WrittenForm::Integer) + std::string(field->tail);
+            } else if (settingNumber(loaded, *field) == 0.0) {
+                continue;
+            }
+        } else if (field->type == SettingType::Membership) {
+            valueText = std::string(settingText(record, *field)) + std::string(field->tail);
+        } else {
+            valueText = formatWritten(settingNumber(record, *field), field->form) +
+                        std::string(field->tail);
+        }
+        lines.push_back(CodeLine{recordPart + std::string(field->head),
+                                 static_cast<std::int16_t>(kind.fileNumber), std::move(valueText)});
+    }
+}
+
+// The changed records of one kind; a record without a code has no line in
+// any script and cannot be named in one ("Block[]" is not Lua).
+template <class Record, std::size_t N>
+void addChanged(CodeLineList& lines, const std::array<Record, N>& working,
+                const std::array<Record, N>& loaded) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (working[i].changed && !working[i].code.empty()) {
+            addLines(lines, working[i], loaded[i], true);
+        }
+    }
+}
+
+// The pending lines of one script, found in a line's code by their heads.
+// A line is rewritten by the first pending entry, in list order, whose head
+// (blanks removed) occurs anywhere in the line's code (blanks removed),
+// letter case ignored; each entry is taken at most once. Every entry is one
+// pattern of the matcher, numbered in list order (a business's AddCommodity
+// entries share one text but not their number), so the entry wanted is the
+// lowest-numbered pattern still pending among those the line holds.
+class PendingHeads {
+public:
+    PendingHeads(const CodeLineList& codeArray, int fileNumber)
+        : heads_(headsOf(codeArray, fileNumber, entries_)),
+          matcher_(views(heads_), Matcher::LetterCase::Ignore),
+          taken_(heads_.size(), false),
+          waiting_(heads_.size()) {}
+
+    struct Match {
+        std::size_t pattern = kNone;
+        std::size_t entry = kNone;  // position in the list
+        std::size_t at = 0;         // where the head first occurs in the code
+        std::size_t length = 0;     // length of the head
+    };
+
+    Match find(std::string_view code) const {
+        Match best;
+        if (waiting_ == 0) {
+            return best;
+        }
+        matcher_.forEachMatch(code, [&](std::size_t pattern, std::size_t start) {
+            if (!taken_[pattern] && pattern < best.pattern) {
+                best.pattern = pattern;
+                best.at = start;
+            }
+        });
+        if (best.pattern != kNone) {
+            best.entry = entries_[best.pattern];
+            best.length = heads_[best.pattern].size();
+        }
+        return best;
+    }
+
+    void take(const Match& match) {
+        taken_[match.pattern] = true;
+        --waiting_;
     }
 
 private:
-    CodeLineList& lines_;
-    std::string prefix_;
-    std::int16_t fileNumber_;
+    // The heads of the script's entries, blanks removed; entries gets the
+    // list position of each. An entry whose head is all blanks matches no
+    // line and is left out.
+    static std::vector<std::string> headsOf(const CodeLineList& codeArray, int fileNumber,
+                                            std::vector<std::size_t>& entries) {
+        std::vector<std::string> heads;
+        for (std::size_t i = 0; i < codeArray.size(); ++i) {
+            std::string head = removeBlanks(codeArray[i].head);
+            if (codeArray[i].fileNumber == fileNumber && !head.empty()) {
+                heads.push_back(std::move(head));
+                entries.push_back(i);
+            }
+        }
+        return heads;
+    }
+    static std::vector<std::string_view> views(const std::vector<std::string>& texts) {
+        return {texts.begin(), texts.end()};
+    }
+
+    std::vector<std::size_t> entries_;
+    std::vector<std::string> heads_;
+    Matcher matcher_;
+    std::vector<bool> taken_;
+    std::size_t waiting_;
 };
 
-void addBlock(CodeLineList& lines, const BlockRecord& block) {
-    LineBuilder b(lines, "Block[" + block.code + "]", 0);
-    b.add(".buildingrights = ", block.buildingrights ? "2;" : "0;");
-    b.add(".ownable = ", flagText(block.ownable));
-    b.add(".prestige = ", twoDecimals(block.prestige));
-    b.add(".value = ", integerText(block.value));
-}
-
-// The value text of commodity entry k: written when the working entry has an
-// amount, blanked when only the loaded entry had one, otherwise no line.
-std::string entryText(const CommodityEntry& working, const CommodityEntry& loaded) {
-    if (working.amount != 0) {
-        return working.commodity + "," + formatInteger(working.amount) + ");";
-    }
-    if (loaded.amount != 0) {
-        return {};
-    }
-    return std::string(kNoLine);
-}
-
-void addBusiness(CodeLineList& lines, const BusinessRecord& business,
-                 const BusinessRecord& loaded) {
-    LineBuilder b(lines, "BusinessInfo[" + business.code + "]", 1);
-    b.add(".closingtime = ", integerText(business.closingtime));
-    for (int k = 0; k < kCommodityEntries; ++k) {
-        b.add(":AddCommodity(", entryText(business.commodities[k], loaded.commodities[k]));
-    }
-    b.add(".density = ", formatShortest(business.density) + ";");
-    b.add(".electricalneed = ", twoDecimals(business.electricalneed));
-    b.add(".footprintband = ", integerText(business.footprintband));
-    b.add(".gasneed = ", twoDecimals(business.gasneed));
-    b.add(".maxarea = ", integerText(business.maxarea));
-    b.add(".maxheight = ", integerText(business.maxheight));
-    b.add(".maxside = ", integerText(business.maxside));
-    b.add(".minarea = ", integerText(business.minarea));
-    b.add(".minheight = ", integerText(business.minheight));
-    b.add(".openingtime = ", integerText(business.openingtime));
-    b.add(".refurbcost = ", integerText(business.refurbcost));
-    b.add(".stockcapacity = ", integerText(business.stockcapacity));
-    b.add(".telecomneed = ", twoDecimals(business.telecomneed));
-    b.add(".timeinstore = ", twoDecimals(business.timeinstore));
-    b.add(".waterneed = ", twoDecimals(business.waterneed));
-}
-
-void addCommodity(CodeLineList& lines, const CommodityRecord& commodity) {
-    LineBuilder b(lines, "Commodity[" + commodity.code + "]", 2);
-    b.add(".markup = ", twoDecimals(commodity.markup));
-    b.add(":Membership(", commodity.membership + ");");
-    b.add(".value = ", twoDecimals(commodity.value));
-}
-
-// The six difficulty-level lines only when the game's version can take them.
-void addTweaks(CodeLineList& lines, const TweaksRecord& tweaks, bool versionCompatible) {
-    LineBuilder b(lines, std::string(kTweaksIdentifier), 3);
-    b.add(".blockleaselength = ", integerText(tweaks.blockleaselength));
-    b.add(".citybusinessesownable = ", flagText(tweaks.citybusinessesownable));
-    if (versionCompatible) {
-        b.add(".dailyfreightEASY = ", integerText(tweaks.dailyfreightEASY));
-        b.add(".dailyfreightHARD = ", integerText(tweaks.dailyfreightHARD));
-        b.add(".dailyfreightMEDIUM = ", integerText(tweaks.dailyfreightMEDIUM));
-    }
-    b.add(".daysoff = ", flagText(tweaks.daysoff));
-    b.add(".numyearsin24hours = ", integerText(tweaks.numyearsin24hours));
-    if (versionCompatible) {
-        b.add(".railutilincomeEASY = ", oneDecimal(tweaks.railutilincomeEASY));
-        b.add(".railutilincomeHARD = ", oneDecimal(tweaks.railutilincomeHARD));
-        b.add(".railutilincomeMEDIUM = ", oneDecimal(tweaks.railutilincomeMEDIUM));
-    }
-}
-
 bool allBlank(std::string_view text) {
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            return false;
-        }
-    }
-    return true;
+    return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Rewrites the lines of one script against the pending lines of CodeArray.
-// The scratch buffer lives as long as the rewriter, so a script of many lines
-// does not allocate for each of them.
-class LineRewriter {
-public:
-    LineRewriter(const CodeLineList& codeArray, int fileNumber)
-        : codeArray_(codeArray), index_(codeArray, fileNumber) {}
+// The position in code of the character that stands at reducedAt once its
+// blanks are removed.
+std::size_t positionInCode(std::string_view code, std::size_t reducedAt) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (code[i] == ' ' || code[i] == '\t') {
+            continue;
+        }
+        if (seen++ == reducedAt) {
+            return i;
+        }
+    }
+    return code.size();
+}
 
-    // Appends the line's new text to out. Returns the entry it took (a list
-    // position), or HeadIndex::npos when the line stays as it was.
-    std::size_t rewrite(std::string_view line, std::string& out) {
-        if (index_.empty()) {
-            out += line;
-            return HeadIndex::npos;
-        }
-        const std::string_view code = stripComment(line);
-        // The blank-free, lowered text of the code; where its characters
-        // stand in the line is worked out only for a line that matches.
-        const std::string_view reduced = writer::reduceCode(code, reduced_);
-        const HeadIndex::Match match = reduced.empty() ? HeadIndex::Match{} : index_.find(reduced);
-        if (match.entry == HeadIndex::npos) {
-            out += line;
-            return HeadIndex::npos;
-        }
-        index_.take(match);
+// Appends the new text of one line to out: the line as it was, or with its
+// setting replaced by the first pending entry that matches it (head, value
+// text, one blank and the old comment). Returns the list position of the
+// entry it took, or kNone. reduced is a buffer kept from line to line.
+std::size_t rewriteLine(std::string_view line, PendingHeads& pending, const CodeLineList& codeArray,
+                        std::string& out, std::string& reduced) {
+    const std::string_view code = stripComment(line);
+    removeBlanks(code, reduced);
+    const PendingHeads::Match match =
+        reduced.empty() ? PendingHeads::Match{} : pending.find(reduced);
+    if (match.entry == kNone) {
+        out += line;
+        return kNone;
+    }
+    pending.take(match);
 
-        // The setting runs from its head to the first ";" behind the head, or
-        // to the end of the code when it has none. Other code on the same
-        // line (before the setting or behind its ";") is kept, so a line with
-        // two statements does not lose the second one.
-        const std::size_t start = writer::positionInCode(code, match.at);
-        std::size_t end = code.size();
-        const std::size_t semi = reduced.find(';', match.at + match.length);
-        if (semi != std::string_view::npos) {
-            end = writer::positionInCode(code, semi) + 1;
-        }
-        const std::string_view before = code.substr(0, start);
-        const std::string_view after = code.substr(end);
-        const std::string_view comment = line.substr(code.size());
-        const CodeLine& entry = codeArray_[match.entry];
+    // The setting runs from its head to the first ";" behind the head, or
+    // to the end of the code when it has none. Other code on the same line
+    // (before the setting or behind its ";") is kept, so a line with two
+    // statements does not lose the second one.
+    const std::size_t start = positionInCode(code, match.at);
+    std::size_t end = code.size();
+    const std::size_t semi = reduced.find(';', match.at + match.length);
+    if (semi != std::string::npos) {
+        end = positionInCode(code, semi) + 1;
+    }
+    const std::string_view before = code.substr(0, start);
+    const std::string_view after = code.substr(end);
+    const std::string_view comment = line.substr(code.size());
+    const CodeLine& entry = codeArray[match.entry];
 
-        if (allBlank(before) && allBlank(after)) {
-            if (entry.valueText.empty()) {
-                out += ' ';
-            } else {
-                out += entry.head;
-                out += entry.valueText;
-                out += ' ';
-                out += comment;
-            }
-            return match.entry;
-        }
-        const std::size_t from = out.size();
-        out += before;
-        if (!entry.valueText.empty()) {
+    if (allBlank(before) && allBlank(after)) {
+        if (entry.valueText.empty()) {
+            out += ' ';
+        } else {
             out += entry.head;
             out += entry.valueText;
-            if (!allBlank(after)) {
-                // Code behind the setting goes on a line of its own. The reader
-                // takes a value up to the first ";" behind its key and wants no
-                // "=" before that, so code such as "x = 1;" behind a call line
-                // would make the rewritten line unreadable.
-                out += "\r\n";
-            }
-        }
-        out += after;
-        out += comment;
-        if (allBlank(std::string_view(out).substr(from))) {
-            out.resize(from);
             out += ' ';
+            out += comment;
         }
         return match.entry;
     }
-
-    // True when no pending line is left to match, so every further line is
-    // written as it was.
-    bool done() const { return index_.empty(); }
-
-private:
-    const CodeLineList& codeArray_;
-    HeadIndex index_;
-    std::vector<char> reduced_;
-};
-
-void appendMarkerBlock(std::string& out, const std::string& version) {
-    out += kLineEnd;
-    out += kMarkerRule;
-    out += kLineEnd;
-    out += "-- Added by TG Edit ";
-    out += version;
-    out += kLineEnd;
-    out += kMarkerRule;
-    out += kLineEnd;
-    out += kLineEnd;
+    const std::size_t from = out.size();
+    out += before;
+    if (!entry.valueText.empty()) {
+        out += entry.head;
+        out += entry.valueText;
+        if (!allBlank(after)) {
+            // Code behind the setting goes on a line of its own. The reader
+            // takes a value up to the first ";" behind its key and wants no
+            // "=" before that, so code such as "x = 1;" behind a call line
+            // would make the rewritten line unreadable.
+            out += kLineEnd;
+        }
+    }
+    out += after;
+    out += comment;
+    if (allBlank(std::string_view(out).substr(from))) {
+        out.resize(from);
+        out += ' ';
+    }
+    return match.entry;
 }
 
-// The size of the pieces a script is written in when it goes straight to its
-// file: small enough to stay in the cache and to need no fresh memory for a
-// large script.
-constexpr std::size_t kPiece = std::size_t{64} << 10;
-
-// The new bytes of script fileNumber; codeArray is left as it is. Without a
-// sink they are collected in out (emptied first); with one they go to the
-// sink in pieces of about kPiece bytes, out serving as the piece.
-void composeInto(std::string_view bytes, int fileNumber, const CodeLineList& codeArray,
-                 const std::string& version, std::string& out, const ByteSink* sink) {
-    out.clear();
-    // Room for a line end of two bytes where the script has one, and some
-    // appended lines; memory not written to costs nothing.
-    out.reserve(sink != nullptr ? kPiece + 256 : bytes.size() + bytes.size() / 4 + 256);
-    auto pass = [&]() {
-        if (sink != nullptr && out.size() >= kPiece) {
-            (*sink)(out);
-            out.clear();
-        }
-    };
+// The new bytes of script fileNumber; codeArray is left as it is.
+std::string compose(std::string_view bytes, int fileNumber, const CodeLineList& codeArray,
+                    const std::string& version) {
+    std::string out;
     std::vector<bool> taken(codeArray.size(), false);
-    {
-        LineRewriter rewriter(codeArray, fileNumber);
-        if (bytes.empty()) {
-            // A file without any line is one empty line.
-            out += kLineEnd;
+    PendingHeads pending(codeArray, fileNumber);
+    if (bytes.empty()) {
+        out += kLineEnd;  // a file without any line is one empty line
+    }
+    LineReader lines(bytes);
+    std::string reduced;
+    for (std::string_view line; lines.next(line);) {
+        const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
+        if (entry != kNone) {
+            taken[entry] = true;
         }
-        std::size_t pos = 0;
-        while (pos < bytes.size()) {
-            if (rewriter.done()) {
-                // The rest as it is, in runs of whole lines.
-                const std::size_t cut =
-                    sink == nullptr || bytes.size() - pos <= kPiece
-                        ? bytes.size()
-                        : writer::nextLineStart(bytes, lineEndFrom(bytes, pos + kPiece));
-                writer::appendLinesUnchanged(bytes.substr(pos, cut - pos), out);
-                pass();
-                pos = cut;
-                continue;
-            }
-            const std::size_t end = lineEndFrom(bytes, pos);
-            const std::size_t entry = rewriter.rewrite(bytes.substr(pos, end - pos), out);
-            if (entry != HeadIndex::npos) {
-                taken[entry] = true;
-            }
-            out += kLineEnd;
-            pass();
-            pos = writer::nextLineStart(bytes, end);
-        }
+        out += kLineEnd;
     }
 
     // What is left of this script goes to its end, in list order, under one
-    // marker block.
+    // marker block. An emptied commodity entry whose line is gone has nothing
+    // to say; appending it would leave an unbalanced "AddCommodity(" behind.
     bool markerWritten = false;
     for (std::size_t i = 0; i < codeArray.size(); ++i) {
         const CodeLine& entry = codeArray[i];
-        // An emptied commodity entry whose line is gone has nothing to say;
-        // appending it would leave an unbalanced "AddCommodity(" behind.
         if (entry.fileNumber != fileNumber || taken[i] || entry.valueText.empty()) {
             continue;
         }
         if (!markerWritten) {
-            appendMarkerBlock(out, version);
+            for (std::string_view part :
+                 {kLineEnd, kMarkerRule, kLineEnd, std::string_view("-- Added by TG Edit "),
+                  std::string_view(version), kLineEnd, kMarkerRule, kLineEnd, kLineEnd}) {
+                out += part;
+            }
             markerWritten = true;
         }
         out += entry.head;
         out += entry.valueText;
         out += kLineEnd;
-        pass();
     }
-    if (sink != nullptr && !out.empty()) {
-        (*sink)(out);
-        out.clear();
-    }
+    return out;
 }
 
 // Takes every line of script fileNumber out of codeArray: the written ones
@@ -322,18 +273,6 @@ void dropScriptLines(CodeLineList& codeArray, int fileNumber) {
         codeArray = emptyCodeArray();
     }
 }
-
-}  // namespace
-
-std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
-                          const std::string& version) {
-    std::string out;
-    composeInto(bytes, fileNumber, codeArray, version, out, nullptr);
-    dropScriptLines(codeArray, fileNumber);
-    return out;
-}
-
-namespace {
 
 bool kindFlag(const EditorState& state, int fileNumber) {
     switch (fileNumber) {
@@ -356,27 +295,21 @@ Notice saveFailure(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
+std::string composeScript(std::string_view bytes, int fileNumber, CodeLineList& codeArray,
+                          const std::string& version) {
+    std::string out = compose(bytes, fileNumber, codeArray, version);
+    dropScriptLines(codeArray, fileNumber);
+    return out;
+}
+
 void Create_CodeArray(EditorState& state) {
     const SettingsModel& model = state.model;
     CodeLineList lines;
-    for (const BlockRecord& block : model.EditBlocks) {
-        if (block.changed && !block.code.empty()) {
-            addBlock(lines, block);
-        }
-    }
-    for (int i = 0; i < kBusinessCount; ++i) {
-        const BusinessRecord& business = model.EditBusinesses[i];
-        if (business.changed && !business.code.empty()) {
-            addBusiness(lines, business, model.Businesses[i]);
-        }
-    }
-    for (const CommodityRecord& commodity : model.EditCommodities) {
-        if (commodity.changed && !commodity.code.empty()) {
-            addCommodity(lines, commodity);
-        }
-    }
+    addChanged(lines, model.EditBlocks, model.Blocks);
+    addChanged(lines, model.EditBusinesses, model.Businesses);
+    addChanged(lines, model.EditCommodities, model.Commodities);
     if (state.bCityHasChanged) {
-        addTweaks(lines, model.EditTweaks, state.bVersionCompatible);
+        addLines(lines, model.EditTweaks, model.Tweaks, state.bVersionCompatible);
     }
     state.CodeArray = lines.empty() ? emptyCodeArray() : std::move(lines);
 }
@@ -395,12 +328,10 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
         return {};
     }
     std::string out;
-    std::size_t entry = HeadIndex::npos;
-    {
-        LineRewriter rewriter(codeArray, fileNumber);
-        entry = rewriter.rewrite(line, out);
-    }
-    if (entry != HeadIndex::npos) {
+    PendingHeads pending(codeArray, fileNumber);
+    std::string reduced;
+    const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
+    if (entry != kNone) {
         Remove_CodeLine(codeArray, entry);
     }
     return out;
@@ -408,10 +339,6 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
 
 Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& version) {
     Notices notices;
-    // One read buffer for the four scripts; the new text goes to the file in
-    // pieces.
-    std::string bytes;
-    std::string piece;
     for (int f = 0; f < static_cast<int>(kScriptFiles.size()); ++f) {
         if (!kindFlag(state, f)) {
             continue;
@@ -422,16 +349,15 @@ Notices Write_Scripts(FileSystem& fs, EditorState& state, const std::string& ver
             continue;
         }
         const std::string path = state.ProjectPath + name;
+        std::string bytes;
         if (FsStatus error = fs.readFile(path, bytes)) {
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }
         // When the file cannot be replaced, its lines stay in CodeArray just
         // as for a script whose flag is clear.
-        const FsStatus error = fs.writeFileAtomic(path, [&](const ByteSink& sink) {
-            composeInto(bytes, f, state.CodeArray, version, piece, &sink);
-        });
-        if (error) {
+        if (FsStatus error =
+                fs.writeFileAtomic(path, compose(bytes, f, state.CodeArray, version))) {
             notices.push_back(saveFailure(path, error->reason));
             continue;
         }

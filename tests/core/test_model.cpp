@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "model/editor_state.h"
 #include "model/identifiers.h"
+#include "model/setting_fields.h"
 
 namespace tg {
 namespace {
-
-TEST(SlotLookup, FirstIdentifierInTableOrderWithExactCase) {
-    EXPECT_EQ(blockSlotOf("Block[AIRPORT].value=100;"), 5);
-    EXPECT_EQ(blockSlotOf("Block[airport].value=100;"), -1);
-    EXPECT_EQ(blockSlotOf("nothing here"), -1);
-    EXPECT_EQ(blockSlotOf("DOCK_2 DOCK_1"), 38);  // table order, not line order
-    EXPECT_EQ(businessSlotOf("BusinessInfo[BAKERY]:AddCommodity(BREAD,50);"), 1);
-    EXPECT_EQ(businessSlotOf("BusinessInfo[LANDSCAPE].density=1;"), 44);
-    EXPECT_EQ(commoditySlotOf("Commodity[STAY_OVER].value=1;"), 31);
-    EXPECT_EQ(tweaksSlotOf("Tweaks.daysoff=true;"), 0);
-    EXPECT_EQ(tweaksSlotOf("tweaks.daysoff=true;"), -1);
-}
 
 TEST(SlotLookup, NoIdentifierContainsAnotherOfItsTable) {
     auto check = [](const auto& table) {
@@ -55,24 +47,43 @@ TEST(Model, ClearAndCopyKeepWorkingChangedFlags) {
     EXPECT_TRUE(state.model.EditBlocks[5].changed);  // nothing clears a changed flag
 }
 
-TEST(Model, ResetCopiesSettingsButNotNamesOrFlags) {
-    SettingsModel m;
-    m.Businesses[1].density = 2.5;
-    m.Businesses[1].commodities[0] = {"BREAD", 50};
-    m.Businesses[1].code = "BAKERY";
-    m.EditBusinesses[1].code = "OTHER";
-    m.EditBusinesses[1].changed = true;
-    m.resetBusiness(1);
-    EXPECT_EQ(m.EditBusinesses[1].density, 2.5);
-    EXPECT_EQ(m.EditBusinesses[1].commodities[0], (CommodityEntry{"BREAD", 50}));
-    EXPECT_EQ(m.EditBusinesses[1].code, "OTHER");
-    EXPECT_TRUE(m.EditBusinesses[1].changed);
+// Each field of the table names its own member of the record (setting one
+// leaves every other as it was), the writer's order runs 0 to n - 1, the heads
+// spell the key, and the keys share one order of 33.
+template <class Record>
+void checkFields(std::size_t count, std::vector<std::string_view>& keys) {
+    const auto fields = settingFields<Record>();
+    ASSERT_EQ(fields.size(), count);
+    std::vector<Record> alone;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const SettingField<Record>& f = fields[i];
+        Record r{};
+        setSettingNumber(r, f, 1);
+        setSettingText(r, f, "X");
+        EXPECT_FALSE(r == Record{}) << f.name;
+        EXPECT_TRUE(std::find(alone.begin(), alone.end(), r) == alone.end()) << f.name;
+        alone.push_back(r);
+        EXPECT_EQ(fieldsInWriteOrder<Record>().at(static_cast<std::size_t>(f.writeOrder)), &f);
+        const std::string key(f.key);
+        EXPECT_TRUE(f.head == "." + key + " = " || f.head == ":" + key + "(") << f.head;
+        EXPECT_EQ(f.tail, f.head.back() == '(' ? ");" : ";");
+        keys.resize(std::max<std::size_t>(keys.size(), static_cast<std::size_t>(f.keyRank)));
+        std::string_view& place = keys[static_cast<std::size_t>(f.keyRank - 1)];
+        EXPECT_TRUE(place.empty() || place == f.key) << f.key;
+        place = f.key;
+    }
+}
 
-    m.Tweaks.daysoff = true;
-    m.EditTweaks.code = "Tweaks";
-    m.resetTweaks();
-    EXPECT_TRUE(m.EditTweaks.daysoff);
-    EXPECT_EQ(m.EditTweaks.code, "Tweaks");
+TEST(SettingFields, EachSettingOnceWithItsKeyHeadAndOrder) {
+    std::vector<std::string_view> keys;
+    checkFields<BlockRecord>(4, keys);
+    checkFields<BusinessRecord>(22, keys);
+    checkFields<CommodityRecord>(3, keys);
+    checkFields<TweaksRecord>(10, keys);
+    EXPECT_EQ(keys.size(), 33u);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), std::string_view()), 0);
+    EXPECT_EQ(recordHead(RecordKind::Business, "BAKERY"), "BusinessInfo[BAKERY]");
+    EXPECT_EQ(recordHead(RecordKind::Tweaks, "anything"), "Tweaks");
 }
 
 }  // namespace

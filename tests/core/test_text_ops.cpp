@@ -1,49 +1,64 @@
 #include <gtest/gtest.h>
 
-#include "scripts/text_lines.h"
+#include <string>
+#include <vector>
+
+#include "scripts/matcher.h"
 #include "scripts/text_ops.h"
 
 namespace tg {
 namespace {
 
-TEST(TextOps, StrContainsAndStrOrder) {
-    EXPECT_TRUE(StrContains("Block[AIRPORT]", "airport", kCompareIgnoreCase));
-    EXPECT_FALSE(StrContains("Block[AIRPORT]", "airport", kCompareExact));
-    EXPECT_FALSE(StrContains("Block[AIRPORT]", "airport", 7));  // other modes compare exactly
-    EXPECT_FALSE(StrContains("", "a"));
-    EXPECT_FALSE(StrContains("a", ""));
-    EXPECT_TRUE(StrContains("abcabc", "a", kCompareExact, 2));
-    EXPECT_FALSE(StrContains("abc", "a", kCompareExact, 2));
-    EXPECT_TRUE(StrContains("abc", "a", kCompareExact, -5));  // below 1 counts as 1
-
-    EXPECT_TRUE(StrComesFirst("BAKERY.value", "bakery", "VALUE", kCompareIgnoreCase));
-    EXPECT_FALSE(StrComesFirst("value BAKERY", "BAKERY", "value"));
-    EXPECT_FALSE(StrComesFirst("BAKERY", "BAKERY", "value"));
-    EXPECT_TRUE(StrOrder(1, "value BAKERY", "BAKERY", "value"));
-    EXPECT_TRUE(StrOrder(5, "BAKERY value", "BAKERY", "value"));  // other orders count as 0
-    EXPECT_FALSE(StrOrder(0, "DOCK_10", "DOCK_1", "DOCK_10"));    // same position
-    EXPECT_FALSE(StrOrder(1, "DOCK_10", "DOCK_1", "DOCK_10"));
+TEST(Matcher, ReportsEveryOccurrenceOfEveryPatternInTheOrderTheyEnd) {
+    struct Case {
+        std::vector<std::string_view> patterns;
+        Matcher::LetterCase letterCase;
+        std::string_view text;
+        std::string_view found;  // pattern@start, in the order reported
+    };
+    constexpr auto kExact = Matcher::LetterCase::Exact;
+    constexpr auto kIgnore = Matcher::LetterCase::Ignore;
+    const Case cases[] = {
+        {{"he", "she", "his", "hers"}, kExact, "ushers", "1@1 0@2 3@2"},
+        {{"a", "aa", "aaa"}, kExact, "aaaa", "0@0 1@0 0@1 2@0 1@1 0@2 2@1 1@2 0@3"},
+        {{"ownable", "citybusinessesownable"}, kIgnore, "x.CityBusinessesOWNABLE=1", "1@2 0@16"},
+        {{"AB", "ab"}, kExact, "aBAb", ""},
+        {{"AB", "ab"}, kIgnore, "aBAb", "0@0 1@0 0@2 1@2"},
+        {{"DOCK_1", "DOCK_1", "DOCK_10"}, kExact, "DOCK_10", "0@0 1@0 2@0"},
+        {{"", "x"}, kExact, "xx", "1@0 1@1"},
+        {{"\xc9t", std::string_view("a\0b", 3)}, kIgnore, std::string_view("\xe9t a\0b", 6), "1@3"},
+        {{"[", "]"}, kIgnore, "{[}]", "0@1 1@3"},
+        {{"x"}, kExact, "", ""},
+    };
+    for (const Case& c : cases) {
+        const Matcher matcher(c.patterns, c.letterCase);
+        std::string found;
+        matcher.forEachMatch(c.text, [&](std::size_t pattern, std::size_t start) {
+            found +=
+                (found.empty() ? "" : " ") + std::to_string(pattern) + "@" + std::to_string(start);
+        });
+        EXPECT_EQ(found, c.found) << c.text;
+    }
+    const std::vector<std::string_view> keys = {"value", "markup", "value"};
+    EXPECT_EQ(Matcher(keys, kIgnore).occurring("MarkUp = Value"), 0b111u);
 }
 
-TEST(TextOps, CommentsAndBlanks) {
+TEST(TextOps, ContainsOrderCommentsAndBlanks) {
+    EXPECT_TRUE(StrContains("Block[AIRPORT]", "airport", kCompareIgnoreCase));
+    EXPECT_FALSE(StrContains("Block[AIRPORT]", "airport", 7));  // other modes compare exactly
+    EXPECT_FALSE(StrContains("a", ""));
+    EXPECT_FALSE(StrContains("abc", "a", kCompareExact, 2));
+    EXPECT_TRUE(StrContains("abc", "a", kCompareExact, -5));  // below 1 counts as 1
+    EXPECT_TRUE(StrComesFirst("BAKERY.value", "bakery", "VALUE", kCompareIgnoreCase));
+    EXPECT_FALSE(StrComesFirst("BAKERY", "BAKERY", "value"));
+    EXPECT_TRUE(StrOrder(5, "BAKERY value", "BAKERY", "value"));  // other orders count as 0
+    EXPECT_FALSE(StrOrder(1, "DOCK_10", "DOCK_1", "DOCK_10"));    // same position
+    EXPECT_EQ(findIgnoringCase("\xe9X xX", "XX", 0), 3u);         // only ASCII letters fold
     EXPECT_EQ(stripComment("a = 1; -- note -- more"), "a = 1; ");
-    EXPECT_EQ(stripComment("-- all comment"), "");
-    EXPECT_EQ(stripComment("no comment"), "no comment");
     EXPECT_EQ(removeSpaces(" a \tb "), "a\tb");
     EXPECT_EQ(removeTabs(" a \tb "), " a b ");
     EXPECT_EQ(removeBlanks(" a \tb "), "ab");
-}
-
-TEST(TextLines, CarriageReturnLineFeedAndBoth) {
-    using V = std::vector<std::string_view>;
-    EXPECT_EQ(splitLines(""), V{});
-    EXPECT_EQ(splitLines("a"), V{"a"});
-    EXPECT_EQ(splitLines("a\r\n"), V{"a"});
-    EXPECT_EQ(splitLines("a\r\nb"), (V{"a", "b"}));
-    EXPECT_EQ(splitLines("a\rb\nc"), (V{"a", "b", "c"}));
-    EXPECT_EQ(splitLines("a\r\n\r\n"), (V{"a", ""}));
-    EXPECT_EQ(splitLines("\n\r"), (V{"", ""}));
-    EXPECT_EQ(splitLines("\r\r\n"), (V{"", ""}));
+    EXPECT_EQ(removeCharacter("a:b:c", ':'), "abc");
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace tg {
+
+// Finds every occurrence of a fixed list of patterns in a text in one pass:
+// the Aho-Corasick automaton. The reader looks in each line for 33 setting
+// keys and for one of up to 45 identifiers, and the writer for the heads of
+// up to some thousand pending lines; testing each pattern in turn would cost
+// the line's length once per pattern.
+//
+// The patterns are put in a trie; each node gets a failure link to the node
+// of its longest proper suffix that is also in the trie, and from those a
+// dense transition table: for every node and every byte class, the node
+// reached. The text is then walked byte by byte, one table lookup per byte,
+// and at each position every pattern ending there is reported (the node's
+// own patterns, then those of the nodes down its chain of output links).
+//
+// Bytes that occur in no pattern share one class, so the table has a row of
+// (distinct pattern bytes + 1) entries per node. A case-blind matcher folds
+// ASCII letters into one class when the table is built, so the text is never
+// lowered; other bytes are always compared exactly. An empty pattern never
+// occurs. Patterns may repeat: each is reported under its own number.
+class Matcher {
+public:
+    enum class LetterCase { Exact, Ignore };
+
+    explicit Matcher(std::span<const std::string_view> patterns,
+                     LetterCase letterCase = LetterCase::Exact);
+
+    std::size_t size() const { return lengths_.size(); }
+
+    // Calls found(pattern, start) for every occurrence in text, in the order
+    // of their last bytes; start is where the occurrence begins.
+    template <class Found>
+    void forEachMatch(std::string_view text, Found&& found) const {
+        std::ptrdiff_t row = 0;  // the current node's row of next_
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            row =
+                next_[static_cast<std::size_t>(row) + class_[static_cast<unsigned char>(text[i])]];
+            if (row >= 0) {
+                continue;
+            }
+            row = -row;
+            for (std::int32_t out = firstOut_[static_cast<std::size_t>(row / classes_)]; out > 0;
+                 out = outLink_[out]) {
+                for (std::int32_t k = outStart_[out]; k < outStart_[out + 1]; ++k) {
+                    const auto pattern = static_cast<std::size_t>(outPatterns_[k]);
+                    found(pattern, i + 1 - lengths_[pattern]);
+                }
+            }
+        }
+    }
+
+    // Bit i set when pattern i occurs in text (patterns 0 to 63 only).
+    std::uint64_t occurring(std::string_view text) const;
+
+private:
+    std::vector<std::size_t> lengths_;  // by pattern
+    std::int32_t classes_ = 1;          // byte classes; class 0 holds the bytes of no pattern
+    std::uint16_t class_[256] = {};
+    // For every node and byte class, the row (node * classes_) of the node
+    // reached, negated when that node ends a pattern or has one at the end of
+    // its failure chain, so that the walk looks further only there.
+    std::vector<std::int32_t> next_;
+    // The nodes that end a pattern, by node: the first one to report from it
+    // (itself or the nearest down its failure chain, 0 for none), and from
+    // each the next one down the chain.
+    std::vector<std::int32_t> firstOut_;
+    std::vector<std::int32_t> outLink_;
+    // The patterns ending at node n: outPatterns_[outStart_[n] .. outStart_[n + 1]).
+    std::vector<std::int32_t> outStart_;
+    std::vector<std::int32_t> outPatterns_;
+};
+
+}  // namespace tg

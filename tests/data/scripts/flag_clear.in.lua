@@ -1,0 +1,2 @@
+Block[AIRPORT].value = 100;
+Block[AIRPORT].ownable = true;

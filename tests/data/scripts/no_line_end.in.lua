@@ -1,0 +1,1 @@
+Tweaks.daysoff = true;

@@ -1,0 +1,10 @@
+BusinessInfo[BAKERY].minarea = 2.5;
+BusinessInfo[BAKERY].maxarea = 3.5;
+BusinessInfo[BAKERY].minheight = -2.5;
+BusinessInfo[BAKERY].maxheight = 32767.4;
+BusinessInfo[BAKERY].maxside = -32768;
+BusinessInfo[BAKERY].refurbcost = 1e3;
+BusinessInfo[BAKERY].stockcapacity = 007;
+BusinessInfo[BAKERY].openingtime = +9;
+BusinessInfo[BAKERY].closingtime = 17.;
+BusinessInfo[BAKERY].footprintband = 32767.5;

@@ -1,0 +1,12 @@
+Tweaks = Tweaks or {}
+Tweaks.railutilincomeEASY = 1.5;
+Tweaks.railutilincomeMEDIUM = 1;
+Tweaks.railutilincomeHARD = 0.8;
+Tweaks.dailyfreightEASY = 2147483647;
+Tweaks.dailyfreightMEDIUM = -2147483648;
+Tweaks.dailyfreightHARD = 2.5;
+Tweaks.citybusinessesownable = true;
+Tweaks.daysoff = 1;
+Tweaks.numyearsin24hours = 3;
+Tweaks.blockleaselength = 70000;
+tweaks.daysoff = false; -- not the record's name

@@ -1,0 +1,10 @@
+Tweaks.railutilincomeEASY = 1.5;
+Tweaks.railutilincomeMEDIUM = 1.0;
+Tweaks.railutilincomeHARD = 0.8;
+Tweaks.dailyfreightEASY = 5000;
+Tweaks.dailyfreightMEDIUM = 3500;
+Tweaks.dailyfreightHARD = 2000;
+Tweaks.citybusinessesownable = false;
+Tweaks.daysoff = true;
+Tweaks.numyearsin24hours = 1;
+Tweaks.blockleaselength = 24;

@@ -1,0 +1,10 @@
+Tweaks.railutilincomeEASY = 1.5; 
+Tweaks.railutilincomeMEDIUM = 2.3; 
+Tweaks.railutilincomeHARD = 2.0; 
+Tweaks.dailyfreightEASY = 5000; 
+Tweaks.dailyfreightMEDIUM = 3500; 
+Tweaks.dailyfreightHARD = 2000; 
+Tweaks.citybusinessesownable = false; 
+Tweaks.daysoff = false; 
+Tweaks.numyearsin24hours = 1; 
+Tweaks.blockleaselength = 24; 
