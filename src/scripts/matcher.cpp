@@ -1,5 +1,7 @@
 #include "scripts/matcher.h"
 
+#include <limits>
+
 namespace tg {
 
 Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCase) {
@@ -92,6 +94,10 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     // From node numbers to rows, negated where the walk must report.
     for (std::int32_t& to : next_) {
         to = firstOut_[static_cast<std::size_t>(to)] > 0 ? -to * classes_ : to * classes_;
+    }
+    if (nodes * classes <= std::numeric_limits<std::int16_t>::max()) {
+        narrow_.assign(next_.begin(), next_.end());
+        next_.clear();
     }
 }
 
