@@ -93,6 +93,16 @@ QString shownIn(std::initializer_list<const QWidget*> controls) {
     return texts.join(u'|');
 }
 
+MainSession::~MainSession() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        windows.append(widget);
+    }
+    for (const QPointer<QWidget>& widget : windows) {
+        delete widget.data();  // a dialog may already have gone with its parent
+    }
+}
+
 void closeAllWindows() {
     for (QWidget* window : openWindows()) {
         window->close();

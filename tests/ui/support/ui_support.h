@@ -74,7 +74,8 @@ struct FailingFolder : FileSystem {
 // as New Project makes it, which open() shows in a main window.
 struct MainSession {
     explicit MainSession(bool configured = true, FileSystem& fs = realFileSystem());
-    ~MainSession() { delete window.data(); }
+    // Every window still open goes first: each holds on to ctx.
+    ~MainSession();
     frm_main* open() {
         window = new frm_main(ctx, boxes);
         window->show();
