@@ -1,9 +1,12 @@
 #include "ui/view_fields.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
@@ -28,6 +31,28 @@ double readBox(const QString& text) {
 // would override that need in a layout, so the minimum grows with it.)
 void widenToItems(QComboBox* list) {
     list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHint().width()));
+}
+
+// The application's style, except that a drop-down opens its list below the
+// box, as long as maxVisibleItems allows and scrolling, instead of as a pop-up
+// over it that shows every item. One instance serves every drop-down: a style
+// sheet on each would have Qt parse it and build a style per box.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        return hint == SH_ComboBox_Popup ? 0
+                                         : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* dropDownStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = new DropDownStyle;
+        style->setParent(qApp);  // goes with the application
+    }
+    return style;
 }
 
 void removeExtraItems(QComboBox* list) {
@@ -65,7 +90,7 @@ QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget*
 }
 
 void limitDropDown(QComboBox* list) {
-    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setStyle(dropDownStyle());
     list->setMaxVisibleItems(15);
     // The style's pop-up had turned the scroll bar off.
     list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
