@@ -1,14 +1,123 @@
 #include "run_command.h"
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include "fs/native_paths.h"
+#else
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace tg::test {
+
+#ifdef _WIN32
+
+namespace {
+
+// The argument as the program's CommandLineToArgvW will split it again:
+// in double quotes, with the backslashes before a quote (or before the
+// closing quote) doubled.
+std::wstring quoted(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+        return arg;
+    }
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        out.push_back(c);
+        backslashes = 0;
+    }
+    out.append(2 * backslashes, L'\\');
+    return out + L"\"";
+}
+
+// A temporary file the program inherits as one of its standard streams; it
+// goes when the last handle to it is closed.
+HANDLE temporaryFile() {
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t name[MAX_PATH + 1];
+    if (GetTempPathW(MAX_PATH + 1, folder) == 0 || GetTempFileNameW(folder, L"tgt", 0, name) == 0) {
+        return INVALID_HANDLE_VALUE;
+    }
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return CreateFileW(
+        name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+std::string readAll(HANDLE file) {
+    std::string text;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    CloseHandle(file);
+    return text;
+}
+
+}  // namespace
+
+CommandResult runCommand(const std::vector<std::string>& argv, Input input,
+                         const std::string& text) {
+    if (input == Input::Terminal) {
+        throw std::runtime_error("typing on a terminal is not offered on Windows");
+    }
+    HANDLE in = temporaryFile();
+    HANDLE out = temporaryFile();
+    HANDLE err = temporaryFile();
+    DWORD written = 0;
+    if (argv.empty() || in == INVALID_HANDLE_VALUE || out == INVALID_HANDLE_VALUE ||
+        err == INVALID_HANDLE_VALUE ||
+        !WriteFile(in, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+        SetFilePointer(in, 0, nullptr, FILE_BEGIN) != 0) {
+        throw std::runtime_error("cannot set up the program's files");
+    }
+    std::wstring commandLine;
+    for (const std::string& arg : argv) {
+        commandLine += (commandLine.empty() ? L"" : L" ") + quoted(nativePath(arg).wstring());
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    CommandResult result;
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        DWORD code = 0;
+        if (WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(process.hProcess, &code)) {
+            result.exitCode = static_cast<int>(code);
+        }
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(in);
+    result.out = readAll(out);
+    result.err = readAll(err);
+    return result;
+}
+
+#else
 
 namespace {
 
@@ -90,5 +199,7 @@ CommandResult runCommand(const std::vector<std::string>& argv, Input input,
     result.err = readAll(err);
     return result;
 }
+
+#endif
 
 }  // namespace tg::test
