@@ -42,7 +42,8 @@ struct Workspace {
     test::TempDir root;
     test::FailOneFile fs;
     std::string app = root / "app/";
-    std::string project = app + "Projects/City/";
+    std::string projects = root / "app/Projects/";
+    std::string project = root / "app/Projects/City/";
     AppContext ctx{app, fs};
 
     Workspace() {
@@ -54,7 +55,7 @@ struct Workspace {
         }
         ctx.state.GamePath = root / "game/";
         EXPECT_TRUE(completeFirstStart(ctx).empty());
-        EXPECT_TRUE(createProject(ctx, app + "Projects/", "City").ok);
+        EXPECT_TRUE(createProject(ctx, projects, "City").ok);
         EXPECT_TRUE(openProject(ctx, project).ok);
         for (std::string_view name : kScriptFiles) {
             writeBytes(project + std::string(name),
@@ -100,7 +101,7 @@ const std::vector<Command>& commands() {
         {"new_project",
          scripts("app/Projects/Fresh/", "app/Backup/",
                  {{"app/Projects/Fresh/tgedit.prj", "app/tge.prj"}}),
-         [](Workspace& w) { return createProject(w.ctx, w.app + "Projects/", "Fresh").notices; }},
+         [](Workspace& w) { return createProject(w.ctx, w.projects, "Fresh").notices; }},
         // Fills the Backup copy that is missing, then writes tgedit.cfg.
         {"first_start", scripts("app/Backup/", "game/SCRIPTS/DEFAULT/", {{"app/tgedit.cfg", ""}}),
          [](Workspace& w) { return completeFirstStart(w.ctx); }},
@@ -168,8 +169,7 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
         stdfs::remove(w.app + "tgedit.cfg");
         stdfs::remove(w.root / c.files[std::min<std::size_t>(f.file, 3)].first);
     } else if (c.name == "first_open") {
-        stdfs::copy_file(w.app + "tge.prj", w.project + "tgedit.prj",
-                         stdfs::copy_options::overwrite_existing);
+        writeBytes(w.project + "tgedit.prj", readBytes(w.app + "tge.prj"));
         w.ctx.state.ProjectPath.clear();
     }
     const auto before = test::entriesBelow(w.root.path());
@@ -187,7 +187,8 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
     EXPECT_GT(w.fs.hits, 0) << "the failure was never injected";
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].title, "TG Edit");
-    EXPECT_NE(notices[0].text.find(failing + ": "), std::string::npos) << notices[0].text;
+    EXPECT_NE(test::pathKey(notices[0].text).find(test::pathKey(failing + ": ")), std::string::npos)
+        << notices[0].text;
     EXPECT_NE(notices[0].text.find("injected failure"), std::string::npos) << notices[0].text;
     // The file keeps its old bytes, or is not made; but a folder that could
     // not be flushed comes after the new file is in place.
@@ -226,7 +227,7 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
     }
     // A folder is a project once its marker is there, and that goes last.
     if (c.name == "new_project" && f.step != FsStep::FlushFolder) {
-        EXPECT_FALSE(openProject(w.ctx, w.app + "Projects/Fresh").ok);
+        EXPECT_FALSE(openProject(w.ctx, w.projects + "Fresh").ok);
     }
 }
 

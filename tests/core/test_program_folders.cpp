@@ -31,11 +31,20 @@ struct ReadOnlyBelow : FileSystem {
     }
 };
 
-// $R/ is the root; '/' the platform's separator.
+// $R/ is the root; '/' the platform's separator; $NOTDIR the system's words
+// for a file standing where a folder is needed (Windows finds no such path).
 std::string expanded(std::string word, const std::string& root) {
     std::replace(word.begin(), word.end(), '/', kPathSeparator);
     for (auto at = word.find("$R"); at != std::string::npos; at = word.find("$R")) {
         word.replace(at, 3, root);
+    }
+#ifdef _WIN32
+    const std::string notDir = "No such file or directory";
+#else
+    const std::string notDir = "Not a directory";
+#endif
+    if (const auto at = word.find("$NOTDIR"); at != std::string::npos) {
+        word.replace(at, 7, notDir);
     }
     return word;
 }

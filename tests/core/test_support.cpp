@@ -101,6 +101,14 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
+std::string pathKey(std::string_view path) {
+#ifdef _WIN32
+    return lowered(path);
+#else
+    return std::string(path);
+#endif
+}
+
 std::string listFolder(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : stdfs::directory_iterator(nativePath(folder))) {
@@ -165,11 +173,13 @@ std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& 
                                       "rename", "create folder", "flush folder"};
     steps.push_back(std::string(kNames[static_cast<int>(step)]) + " " +
                     path.substr(0, path.find(".tgedit-")));
-    const auto cut = file_.rfind(kPathSeparator);
+    const std::string file = pathKey(file_);
+    const std::string key = pathKey(path);
+    const auto cut = file.rfind(kPathSeparator);
     const bool temporary =
-        path.rfind(file_.substr(0, cut + 1) + "." + file_.substr(cut + 1) + ".tgedit-", 0) == 0;
-    const bool match = step == FsStep::FlushFolder ? renamed_ == file_ : path == file_ || temporary;
-    renamed_ = step == FsStep::Rename ? path : renamed_;
+        key.rfind(file.substr(0, cut + 1) + "." + file.substr(cut + 1) + ".tgedit-", 0) == 0;
+    const bool match = step == FsStep::FlushFolder ? renamed_ == file : key == file || temporary;
+    renamed_ = step == FsStep::Rename ? key : renamed_;
     if (step != step_ || !match) {
         return std::nullopt;
     }
