@@ -46,8 +46,9 @@ std::wstring quoted(const std::wstring& arg) {
     return out + L"\"";
 }
 
-// A temporary file the program inherits as one of its standard streams; it
-// goes when the last handle to it is closed.
+// A temporary file the program inherits as one of its standard streams (a
+// terminal is not offered here); it goes when the last handle to it is
+// closed.
 HANDLE temporaryFile() {
     wchar_t folder[MAX_PATH + 1];
     wchar_t name[MAX_PATH + 1];
@@ -61,30 +62,24 @@ HANDLE temporaryFile() {
 }
 
 std::string readAll(HANDLE file) {
-    std::string text;
-    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    char buffer[4096];
+    std::string text(GetFileSize(file, nullptr), '\0');
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        text.append(buffer, got);
-    }
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &got, nullptr);
     CloseHandle(file);
-    return text;
+    return text.substr(0, got);
 }
 
 }  // namespace
 
 CommandResult runCommand(const std::vector<std::string>& argv, Input input,
                          const std::string& text) {
-    if (input == Input::Terminal) {
-        throw std::runtime_error("typing on a terminal is not offered on Windows");
-    }
     HANDLE in = temporaryFile();
     HANDLE out = temporaryFile();
     HANDLE err = temporaryFile();
     DWORD written = 0;
-    if (argv.empty() || in == INVALID_HANDLE_VALUE || out == INVALID_HANDLE_VALUE ||
-        err == INVALID_HANDLE_VALUE ||
+    if (argv.empty() || input == Input::Terminal || in == INVALID_HANDLE_VALUE ||
+        out == INVALID_HANDLE_VALUE || err == INVALID_HANDLE_VALUE ||
         !WriteFile(in, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
         SetFilePointer(in, 0, nullptr, FILE_BEGIN) != 0) {
         throw std::runtime_error("cannot set up the program's files");

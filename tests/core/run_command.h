@@ -2,7 +2,7 @@
 
 // Runs a program of the test machine (lua5.4, the built tgedit-cli) and
 // collects what it printed, for the tests that check those programs from
-// the outside.
+// the outside: by fork and exec on POSIX, by CreateProcessW on Windows.
 
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ struct CommandResult {
 
 // What the program finds on its standard input: a file holding the input
 // text, or a pseudo-terminal that has been sent the text ("\x04" at the start
-// of a line ends the input there).
+// of a line ends the input there; POSIX only).
 enum class Input { File, Terminal };
 
 // Runs argv[0] with the other arguments, each passed as it stands (no shell

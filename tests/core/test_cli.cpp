@@ -178,14 +178,11 @@ std::string sandboxPath(std::string word, const std::string& rootName) {
 std::string tablePaths(std::string text, const std::string& rootName, const Words& args) {
 #ifdef _WIN32
     text = replaceAll(text, "\r\n", "\n");
-    text = replaceAll(text, test::lowered(rootName), "$ROOT");
+#endif
     for (const std::string& arg : args) {
         text = replaceAll(text, arg + kPathSeparator, arg + '/');
     }
-#else
-    (void)args;
-#endif
-    text = replaceAll(text, rootName, "$ROOT");
+    text = replaceAll(replaceAll(text, rootName, "$ROOT"), test::lowered(rootName), "$ROOT");
     for (auto at = text.find("$ROOT"); at != std::string::npos; at = text.find("$ROOT", at + 1)) {
         const auto end = std::min(text.find('\n', at), text.size());
         std::replace(text.begin() + static_cast<std::ptrdiff_t>(at),
