@@ -152,37 +152,19 @@ std::vector<Case> allCases() {
     return all;
 }
 
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
-    }
-    return text;
-}
-
-// The sandbox's own name for "$ROOT" in a word of the tables; on Windows the
-// '/' after it become the separator.
-std::string sandboxPath(std::string word, const std::string& rootName) {
-    const auto at = word.find("$ROOT");
-    if (at == std::string::npos) {
-        return word;
-    }
-    std::replace(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), '/', kPathSeparator);
-    return replaceAll(word, "$ROOT", rootName);
-}
-
 // What the program printed, with the sandbox written "$ROOT" and, from there
 // to the end of the line, the separator written '/'. On Windows the program
 // may spell the sandbox in small letters (the file system ignores letter
 // case), and a folder given as an argument is followed by '\\'.
 std::string tablePaths(std::string text, const std::string& rootName, const Words& args) {
 #ifdef _WIN32
-    text = replaceAll(text, "\r\n", "\n");
+    text = test::replaceAll(text, "\r\n", "\n");
 #endif
     for (const std::string& arg : args) {
-        text = replaceAll(text, arg + kPathSeparator, arg + '/');
+        text = test::replaceAll(text, arg + kPathSeparator, arg + '/');
     }
-    text = replaceAll(replaceAll(text, rootName, "$ROOT"), test::lowered(rootName), "$ROOT");
+    text = test::replaceAll(test::replaceAll(text, rootName, "$ROOT"), test::lowered(rootName),
+                            "$ROOT");
     for (auto at = text.find("$ROOT"); at != std::string::npos; at = text.find("$ROOT", at + 1)) {
         const auto end = std::min(text.find('\n', at), text.size());
         std::replace(text.begin() + static_cast<std::ptrdiff_t>(at),
@@ -203,7 +185,14 @@ TEST_P(CliTable, Case) {
     test::TempDir sandbox;
     const std::string& root = sandbox.path();
     const std::string rootName = root.substr(0, root.size() - 1);
-    const auto expand = [&](const std::string& word) { return sandboxPath(word, rootName); };
+    // A word of the tables with the sandbox's own name for "$ROOT"; on Windows
+    // the '/' after it become the separator.
+    const auto expand = [&](std::string word) {
+        const auto at = std::min(word.find("$ROOT"), word.size());
+        std::replace(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), '/',
+                     kPathSeparator);
+        return test::replaceAll(word, "$ROOT", rootName);
+    };
 
     const std::string app = sandbox / "app/";
     const std::string cli = app + stdfs::path(TGEDIT_CLI).filename().string();

@@ -35,18 +35,12 @@ struct ReadOnlyBelow : FileSystem {
 // for a file standing where a folder is needed (Windows finds no such path).
 std::string expanded(std::string word, const std::string& root) {
     std::replace(word.begin(), word.end(), '/', kPathSeparator);
-    for (auto at = word.find("$R"); at != std::string::npos; at = word.find("$R")) {
-        word.replace(at, 3, root);
-    }
+    word = test::replaceAll(word, std::string("$R") + kPathSeparator, root);
 #ifdef _WIN32
-    const std::string notDir = "No such file or directory";
+    return test::replaceAll(word, "$NOTDIR", "No such file or directory");
 #else
-    const std::string notDir = "Not a directory";
+    return test::replaceAll(word, "$NOTDIR", "Not a directory");
 #endif
-    if (const auto at = word.find("$NOTDIR"); at != std::string::npos) {
-        word.replace(at, 7, notDir);
-    }
-    return word;
 }
 
 TEST(ProgramFolders, AsTheTableSays) {

@@ -101,6 +101,14 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
+std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+    return text;
+}
+
 std::string pathKey(std::string_view path) {
 #ifdef _WIN32
     return lowered(path);

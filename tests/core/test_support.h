@@ -81,6 +81,9 @@ std::map<std::string, std::string> entriesBelow(const std::string& folder);
 // the case-blind searches are held against.
 std::string lowered(std::string_view text);
 
+// The text with every occurrence of from replaced by to.
+std::string replaceAll(std::string text, const std::string& from, const std::string& to);
+
 // A path as two spellings of one file compare: lowered where the file system
 // ignores letter case (Windows, where the program lower-cases its own folder),
 // else as it stands.
