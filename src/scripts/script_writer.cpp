@@ -1,5 +1,7 @@
 #include "scripts/script_writer.h"
 
+#include <algorithm>
+#include <map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -69,73 +71,153 @@ void addChanged(CodeLineList& lines, const std::array<Record, N>& working,
 // The pending lines of one script, found in a line's code by their heads.
 // A line is rewritten by the first pending entry, in list order, whose head
 // (blanks removed) occurs anywhere in the line's code (blanks removed),
-// letter case ignored; each entry is taken at most once. Every entry is one
-// pattern of the matcher, numbered in list order (a business's AddCommodity
-// entries share one text but not their number), so the entry wanted is the
-// lowest-numbered pattern still pending among those the line holds.
+// letter case ignored; each entry is taken at most once.
+//
+// A head is a record part and a field part, "BusinessInfo[BAKERY]" and
+// ".density=": it is split after its last "]" (a head without one is all
+// record part). The matcher holds the distinct parts, not the heads: a
+// business script's thousand heads are some fifty record parts and twenty
+// field parts, a few hundred nodes instead of thousands, so the matcher is
+// quick to build and its table stays in the processor's nearest cache. A
+// head occurs where its record part ends and its field part starts. Entries
+// with the same head (a business's AddCommodity entries) queue under that
+// head in list order.
 class PendingHeads {
 public:
-    PendingHeads(const CodeLineList& codeArray, int fileNumber)
-        : heads_(headsOf(codeArray, fileNumber, entries_)),
-          matcher_(views(heads_), Matcher::LetterCase::Ignore),
-          taken_(heads_.size(), false),
-          waiting_(heads_.size()) {}
+    PendingHeads(const CodeLineList& codeArray, int fileNumber) {
+        std::vector<std::string> records;
+        std::vector<std::string> fields;
+        std::map<std::string, std::size_t, std::less<>> recordNumbers;
+        std::map<std::string, std::size_t, std::less<>> fieldNumbers;
+        for (std::size_t i = 0; i < codeArray.size(); ++i) {
+            if (codeArray[i].fileNumber != fileNumber) {
+                continue;
+            }
+            const std::string head = removeBlanks(codeArray[i].head);
+            if (head.empty()) {
+                continue;  // matches no line
+            }
+            const std::size_t split = head.rfind(']') + 1;  // 0 without a "]": all record part
+            const std::string_view record =
+                std::string_view(head).substr(0, split == 0 ? head.size() : split);
+            const std::string_view field = std::string_view(head).substr(record.size());
+            const std::size_t r = numberOf(records, recordNumbers, record);
+            const std::size_t f = field.empty() ? kNone : numberOf(fields, fieldNumbers, field);
+            queueOf(r, f, head.size()).entries.push_back(i);
+            ++waiting_;
+        }
+        // Record parts are patterns 0 to records - 1, field parts follow.
+        recordCount_ = records.size();
+        std::vector<std::string_view> parts(records.begin(), records.end());
+        parts.insert(parts.end(), fields.begin(), fields.end());
+        for (std::string_view part : parts) {
+            partLengths_.push_back(part.size());
+        }
+        parts_ = Matcher(parts, Matcher::LetterCase::Ignore);
+    }
 
     struct Match {
-        std::size_t pattern = kNone;
         std::size_t entry = kNone;  // position in the list
-        std::size_t at = 0;         // where the head first occurs in the code
-        std::size_t length = 0;     // length of the head
+        std::size_t queue = kNone;
+        std::size_t at = 0;      // where the head first occurs in the code
+        std::size_t length = 0;  // length of the head
     };
 
-    Match find(std::string_view code) const {
+    Match find(std::string_view code) {
         Match best;
         if (waiting_ == 0) {
             return best;
         }
-        matcher_.forEachMatch(code, [&](std::size_t pattern, std::size_t start) {
-            if (!taken_[pattern] && pattern < best.pattern) {
-                best.pattern = pattern;
-                best.at = start;
+        auto consider = [&](std::size_t r, std::size_t f, std::size_t at) {
+            const std::size_t q = queueIndex(r, f);
+            if (q == kNone) {
+                return;
+            }
+            const Queue& queue = queues_[q];
+            if (queue.taken < queue.entries.size() && queue.entries[queue.taken] < best.entry) {
+                best = Match{queue.entries[queue.taken], q, at, queue.length};
+            }
+        };
+        // Parts are reported in the order of their ends, so a record part is
+        // known before any field part that starts where it ends.
+        recordEnds_.clear();
+        parts_.forEachMatch(code, [&](std::size_t part, std::size_t start) {
+            if (part < recordCount_) {
+                recordEnds_.push_back({start + partLengths_[part], part});
+                consider(part, kNone, start);
+                return;
+            }
+            for (auto it = recordEnds_.rbegin(); it != recordEnds_.rend() && it->end >= start;
+                 ++it) {
+                if (it->end == start) {
+                    consider(it->record, part - recordCount_, start - partLengths_[it->record]);
+                }
             }
         });
-        if (best.pattern != kNone) {
-            best.entry = entries_[best.pattern];
-            best.length = heads_[best.pattern].size();
-        }
         return best;
     }
 
     void take(const Match& match) {
-        taken_[match.pattern] = true;
+        ++queues_[match.queue].taken;
         --waiting_;
     }
 
 private:
-    // The heads of the script's entries, blanks removed; entries gets the
-    // list position of each. An entry whose head is all blanks matches no
-    // line and is left out.
-    static std::vector<std::string> headsOf(const CodeLineList& codeArray, int fileNumber,
-                                            std::vector<std::size_t>& entries) {
-        std::vector<std::string> heads;
-        for (std::size_t i = 0; i < codeArray.size(); ++i) {
-            std::string head = removeBlanks(codeArray[i].head);
-            if (codeArray[i].fileNumber == fileNumber && !head.empty()) {
-                heads.push_back(std::move(head));
-                entries.push_back(i);
-            }
+    // The entries of one head, in list order, of which the first `taken`
+    // have been written.
+    struct Queue {
+        std::size_t length = 0;
+        std::vector<std::size_t> entries;
+        std::size_t taken = 0;
+    };
+    struct RecordEnd {
+        std::size_t end;
+        std::size_t record;
+    };
+
+    // The number of text among texts, added at the end when it is new.
+    static std::size_t numberOf(std::vector<std::string>& texts,
+                                std::map<std::string, std::size_t, std::less<>>& numbers,
+                                std::string_view text) {
+        if (const auto known = numbers.find(text); known != numbers.end()) {
+            return known->second;
         }
-        return heads;
-    }
-    static std::vector<std::string_view> views(const std::vector<std::string>& texts) {
-        return {texts.begin(), texts.end()};
+        numbers.emplace(text, texts.size());
+        texts.emplace_back(text);
+        return texts.size() - 1;
     }
 
-    std::vector<std::size_t> entries_;
-    std::vector<std::string> heads_;
-    Matcher matcher_;
-    std::vector<bool> taken_;
-    std::size_t waiting_;
+    // The queue of record part r with field part f (kNone: no field part).
+    std::size_t queueIndex(std::size_t r, std::size_t f) const {
+        if (r >= fieldsOf_.size()) {
+            return kNone;
+        }
+        for (const auto& [field, queue] : fieldsOf_[r]) {
+            if (field == f) {
+                return queue;
+            }
+        }
+        return kNone;
+    }
+    Queue& queueOf(std::size_t r, std::size_t f, std::size_t length) {
+        std::size_t q = queueIndex(r, f);
+        if (q == kNone) {
+            q = queues_.size();
+            queues_.push_back(Queue{length, {}, 0});
+            fieldsOf_.resize(std::max(fieldsOf_.size(), r + 1));
+            fieldsOf_[r].emplace_back(f, q);
+        }
+        return queues_[q];
+    }
+
+    std::vector<Queue> queues_;
+    // For each record part, its field parts and their queues.
+    std::vector<std::vector<std::pair<std::size_t, std::size_t>>> fieldsOf_;
+    std::size_t recordCount_ = 0;
+    std::vector<std::size_t> partLengths_;
+    Matcher parts_{{}};
+    std::vector<RecordEnd> recordEnds_;  // of the line being searched
+    std::size_t waiting_ = 0;
 };
 
 bool allBlank(std::string_view text) {

@@ -249,6 +249,10 @@ TEST(RewriteLine, TheFirstPendingEntryInListOrderTakesTheLineOnce) {
     EXPECT_EQ(Rewrite_Line(pending, "x = 1; BusinessInfo[BAKERY]:AddCommodity(B, 2); -- b", 1),
               "x = 1;  -- b");
     EXPECT_EQ(pending.size(), 1u);
+    // A code with a "]" in it, named after other code on the line.
+    CodeLineList odd = {{"Block[A]B].v = ", 0, "1;"}, {"Tweaks.a = ", 0, "2;"}};
+    EXPECT_EQ(Rewrite_Line(odd, "tweaks.A=0; BLOCK[a]b] .v=9;", 0),
+              "tweaks.A=0; Block[A]B].v = 1;");
     Remove_CodeLine(pending, 0);
     EXPECT_EQ(pending, emptyCodeArray());
 }
