@@ -85,15 +85,21 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     }
 
     outStart_.push_back(0);
-    firstOut_.assign(nodes, 0);
+    std::vector<std::int32_t> reportOf(nodes, -1);
     for (std::size_t node = 0; node < nodes; ++node) {
         outPatterns_.insert(outPatterns_.end(), own[node].begin(), own[node].end());
         outStart_.push_back(static_cast<std::int32_t>(outPatterns_.size()));
-        firstOut_[node] = own[node].empty() ? outLink_[node] : static_cast<std::int32_t>(node);
+        const std::int32_t firstOut =
+            own[node].empty() ? outLink_[node] : static_cast<std::int32_t>(node);
+        if (firstOut > 0) {
+            reportOf[node] = static_cast<std::int32_t>(reports_.size());
+            reports_.push_back(Report{static_cast<std::int32_t>(node) * classes_, firstOut});
+        }
     }
-    // From node numbers to rows, negated where the walk must report.
+    // From node numbers to rows, or to their reports where the walk must report.
     for (std::int32_t& to : next_) {
-        to = firstOut_[static_cast<std::size_t>(to)] > 0 ? -to * classes_ : to * classes_;
+        const std::int32_t report = reportOf[static_cast<std::size_t>(to)];
+        to = report >= 0 ? -1 - report : to * classes_;
     }
     if (nodes * classes <= std::numeric_limits<std::int16_t>::max()) {
         narrow_.assign(next_.begin(), next_.end());

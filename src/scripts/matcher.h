@@ -58,9 +58,9 @@ private:
             if (row >= 0) {
                 continue;
             }
-            row = -row;
-            for (std::int32_t out = firstOut_[static_cast<std::size_t>(row / classes_)]; out > 0;
-                 out = outLink_[out]) {
+            const Report& report = reports_[static_cast<std::size_t>(-row - 1)];
+            row = report.row;
+            for (std::int32_t out = report.firstOut; out > 0; out = outLink_[out]) {
                 for (std::int32_t k = outStart_[out]; k < outStart_[out + 1]; ++k) {
                     const auto pattern = static_cast<std::size_t>(outPatterns_[k]);
                     found(pattern, i + 1 - lengths_[pattern]);
@@ -73,17 +73,23 @@ private:
     std::int32_t classes_ = 1;          // byte classes; class 0 holds the bytes of no pattern
     std::uint16_t class_[256] = {};
     // For every node and byte class, the row (node * classes_) of the node
-    // reached, negated when that node ends a pattern or has one at the end of
-    // its failure chain, so that the walk looks further only there.
+    // reached; or, when that node ends a pattern or has one at the end of its
+    // failure chain, -1 - the number of its entry in reports_, so that the
+    // walk looks further only there.
     std::vector<std::int32_t> next_;
     // The same table in 16 bits, used instead of next_ when every row fits:
     // the reader's tables of keys and identifiers then take half the memory
     // and stay in the processor's fastest cache while a script is read.
     std::vector<std::int16_t> narrow_;
-    // The nodes that end a pattern, by node: the first one to report from it
-    // (itself or the nearest down its failure chain, 0 for none), and from
-    // each the next one down the chain.
-    std::vector<std::int32_t> firstOut_;
+    // A node that has patterns to report: its row, and the first node to
+    // report from (itself or the nearest down its failure chain).
+    struct Report {
+        std::int32_t row;
+        std::int32_t firstOut;
+    };
+    std::vector<Report> reports_;
+    // From each node that ends a pattern, the next one down its failure
+    // chain (0 for none).
     std::vector<std::int32_t> outLink_;
     // The patterns ending at node n: outPatterns_[outStart_[n] .. outStart_[n + 1]).
     std::vector<std::int32_t> outStart_;
