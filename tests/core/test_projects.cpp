@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "fs/paths.h"
 #include "project/app_context.h"
 #include "project/commands.h"
 #include "project/edits.h"
@@ -72,26 +74,25 @@ TEST(StartsAndOpens, AsTheTableSays) {
         Folders f;
         AppContext ctx(f.app);
         if (w[0] == "open") {
-            const std::string project = f.app + "Projects/P/";
+            const std::string project = f.root / "app/Projects/P/";
             stdfs::create_directory(project);
             writeBytes(project + "hub.lua", "-- mine\r\n");
             writeBytes(project + "tgedit.prj", w[1]);
-            EXPECT_TRUE(openProject(ctx, f.app + "Projects/P").ok);
+            EXPECT_TRUE(openProject(ctx, f.root / "app/Projects/P").ok);
             EXPECT_EQ(ctx.state.ProjectPath, project);
             EXPECT_EQ(readBytes(project + "hub.lua"),
                       w[2] == "refresh" ? scriptBytes("backup", "hub.lua") : "-- mine\r\n");
             EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + w[3] + "\r\n");
             continue;
         }
-        stdfs::create_directory_symlink(f.game, f.root / "Toll,grove");
-        const auto expand = [&f](std::string text) {
-            for (const auto& [from, to] : {std::pair{"$G", f.game}, std::pair{"$A", f.app},
-                                           std::pair{"$C", f.root / "Toll,grove/"}}) {
-                for (auto at = text.find(from); at != std::string::npos; at = text.find(from)) {
-                    text.replace(at, 2, to);
-                }
-            }
-            return text;
+        test::copyTree(f.game, f.root / "Toll,grove");
+        // '/' is the platform's separator; $A the application folder as the
+        // program spells it.
+        const auto expand = [&](std::string text) {
+            std::replace(text.begin(), text.end(), '/', kPathSeparator);
+            text = test::replaceAll(text, "$G", f.game);
+            text = test::replaceAll(text, "$C", f.root / "Toll,grove/");
+            return test::replaceAll(text, "$A", ctx.app.Path);
         };
         const auto config = [&f] {
             return stdfs::is_directory(f.app + "tgedit.cfg") ? std::string("folder")
