@@ -11,7 +11,6 @@
 #include "fs/paths.h"
 #include "project/app_context.h"
 #include "project/commands.h"
-#include "project/edits.h"
 #include "project/projects.h"
 #include "project/startup.h"
 #include "run_command.h"
@@ -150,40 +149,6 @@ TEST(Projects, NamesAndFoldersAreRefusedInTheDialogsOrder) {
                   (Notices{{kApplicationTitle, std::string(kInvalidProjectPathMessage)}}));
     }
     EXPECT_EQ(ctx.state.ProjectPath, "");
-}
-
-TEST(SaveProject, WritesThroughAScriptThatIsALinkAndKeepsTheLink) {
-    for (const std::string link : {"../store/blocksettings.lua", "$/store/blocksettings.lua"}) {
-        TempDir root;
-        const std::string app = root / "app/";
-        const std::string project = root / "project/";
-        for (const std::string& folder : {app, project, root / "store/"}) {
-            stdfs::create_directories(folder);
-        }
-        test::copyDataFiles(app);
-        test::copyDemoScripts(project);
-        stdfs::rename(project + "blocksettings.lua", root / "store/blocksettings.lua");
-        const std::string text = link[0] == '$' ? root / link.substr(2) : link;
-        stdfs::create_symlink(text, project + "blocksettings.lua");
-        AppContext ctx(app);
-        ctx.state.ProjectPath = project;
-        ASSERT_TRUE(reloadProject(ctx).empty());
-        BlockRecord airport = ctx.state.model.EditBlocks[5];
-        airport.value = 150;
-        airport.prestige = 2.25;
-        airport.ownable = true;
-        airport.buildingrights = true;
-        storeBlock(ctx.state, 5, airport);
-
-        ASSERT_TRUE(saveProject(ctx).empty());
-        EXPECT_EQ(stdfs::read_symlink(project + "blocksettings.lua"), text);
-        // What tgedit-cli set writes for the same values.
-        EXPECT_EQ(readBytes(root / "store/blocksettings.lua"),
-                  readBytes(TGEDIT_TEST_DATA_DIR "/cli/set/airport.lua"));
-        EXPECT_EQ(test::listFolder(root / "store"), "blocksettings.lua\n");
-        EXPECT_EQ(test::listFolder(project),
-                  "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
-    }
 }
 
 TEST(ImportAndBackup, CopyUnderTheGamesOwnSpellingAndNeedTheirFolders) {
