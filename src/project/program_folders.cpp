@@ -47,6 +47,13 @@ bool isAbsolute(const std::optional<std::string>& path) {
     return path && !path->empty() && nativePath(*path).is_absolute();
 }
 
+// The variables userDataHome looks at, for the message when none will do.
+#ifdef _WIN32
+constexpr const char* kDataHomeVariables = "XDG_DATA_HOME, APPDATA nor HOME";
+#else
+constexpr const char* kDataHomeVariables = "XDG_DATA_HOME nor HOME";
+#endif
+
 // The folder under which each user's programs keep their data.
 std::optional<std::string> userDataHome(const EnvironmentLookup& environment) {
     if (auto xdg = environment("XDG_DATA_HOME"); isAbsolute(xdg)) {
@@ -119,9 +126,8 @@ ProgramFoldersOutcome settleProgramFolders(FileSystem& fs, const std::string& pr
     const auto home = userDataHome(environment);
     if (!home) {
         outcome.notices.push_back({kTitleTGEdit, std::string("Cannot find a folder for ") +
-                                                     kUserFiles +
-                                                     ": neither XDG_DATA_HOME nor HOME is an "
-                                                     "absolute path"});
+                                                     kUserFiles + ": neither " +
+                                                     kDataHomeVariables + " is an absolute path"});
         return outcome;
     }
     outcome.folders.user = *home + "tgedit" + kPathSeparator;

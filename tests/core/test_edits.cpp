@@ -1,5 +1,5 @@
 // Storing and resetting one record (the editors' Set and Reset buttons and
-// tgedit-cli set), and the game-version rule.
+// tgedit-cli set). The game-version rule: tests/data/cli/set.txt.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,7 @@
 #include <string>
 #include <type_traits>
 
-#include "fs/file_system.h"
 #include "project/edits.h"
-#include "test_support.h"
 
 namespace tg {
 namespace {
@@ -85,19 +83,6 @@ TEST(Edits, SetStoresAndMarksResetBringsBackTheLoadedValues) {
         s, s.model.Tweaks, s.model.EditTweaks, [&](const TweaksRecord& r) { storeTweaks(s, r); },
         [&] { resetTweaks(s); }, {false, false, true, false, true},
         {1, false, "typed", 2, 3, 4, true, 5, 6.5, 7.5, 8.5});
-}
-
-TEST(Edits, OnlyTheIncompatibleReleaseLocksTheRailTweaks) {
-    // The length of mc.exe (-1: there is none) and whether the game is compatible.
-    const std::pair<long long, bool> cases[] = {
-        {1486889, true}, {1486890, false}, {1486891, true}, {0, true}, {-1, true}};
-    for (const auto& [length, compatible] : cases) {
-        test::TempDir game;
-        if (length >= 0) {
-            test::writeBytes(game / "mc.exe", std::string(static_cast<std::size_t>(length), 'x'));
-        }
-        EXPECT_EQ(gameVersionCompatible(realFileSystem(), game.path()), compatible) << length;
-    }
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "fs/paths.h"
 #include "project/app_context.h"
 #include "project/commands.h"
-#include "project/edits.h"
 #include "project/projects.h"
 #include "project/startup.h"
 #include "run_command.h"
@@ -72,26 +73,25 @@ TEST(StartsAndOpens, AsTheTableSays) {
         Folders f;
         AppContext ctx(f.app);
         if (w[0] == "open") {
-            const std::string project = f.app + "Projects/P/";
+            const std::string project = f.root / "app/Projects/P/";
             stdfs::create_directory(project);
             writeBytes(project + "hub.lua", "-- mine\r\n");
             writeBytes(project + "tgedit.prj", w[1]);
-            EXPECT_TRUE(openProject(ctx, f.app + "Projects/P").ok);
+            EXPECT_TRUE(openProject(ctx, f.root / "app/Projects/P").ok);
             EXPECT_EQ(ctx.state.ProjectPath, project);
             EXPECT_EQ(readBytes(project + "hub.lua"),
                       w[2] == "refresh" ? scriptBytes("backup", "hub.lua") : "-- mine\r\n");
             EXPECT_EQ(readBytes(project + "tgedit.prj"), "TG Edit: 1.0.0.1\r\n" + w[3] + "\r\n");
             continue;
         }
-        stdfs::create_directory_symlink(f.game, f.root / "Toll,grove");
-        const auto expand = [&f](std::string text) {
-            for (const auto& [from, to] : {std::pair{"$G", f.game}, std::pair{"$A", f.app},
-                                           std::pair{"$C", f.root / "Toll,grove/"}}) {
-                for (auto at = text.find(from); at != std::string::npos; at = text.find(from)) {
-                    text.replace(at, 2, to);
-                }
-            }
-            return text;
+        test::copyTree(f.game, f.root / "Toll,grove");
+        // '/' is the platform's separator; $A the application folder as the
+        // program spells it.
+        const auto expand = [&](std::string text) {
+            std::replace(text.begin(), text.end(), '/', kPathSeparator);
+            text = test::replaceAll(text, "$G", f.game);
+            text = test::replaceAll(text, "$C", f.root / "Toll,grove/");
+            return test::replaceAll(text, "$A", ctx.app.Path);
         };
         const auto config = [&f] {
             return stdfs::is_directory(f.app + "tgedit.cfg") ? std::string("folder")
@@ -149,40 +149,6 @@ TEST(Projects, NamesAndFoldersAreRefusedInTheDialogsOrder) {
                   (Notices{{kApplicationTitle, std::string(kInvalidProjectPathMessage)}}));
     }
     EXPECT_EQ(ctx.state.ProjectPath, "");
-}
-
-TEST(SaveProject, WritesThroughAScriptThatIsALinkAndKeepsTheLink) {
-    for (const std::string link : {"../store/blocksettings.lua", "$/store/blocksettings.lua"}) {
-        TempDir root;
-        const std::string app = root / "app/";
-        const std::string project = root / "project/";
-        for (const std::string& folder : {app, project, root / "store/"}) {
-            stdfs::create_directories(folder);
-        }
-        test::copyDataFiles(app);
-        test::copyDemoScripts(project);
-        stdfs::rename(project + "blocksettings.lua", root / "store/blocksettings.lua");
-        const std::string text = link[0] == '$' ? root / link.substr(2) : link;
-        stdfs::create_symlink(text, project + "blocksettings.lua");
-        AppContext ctx(app);
-        ctx.state.ProjectPath = project;
-        ASSERT_TRUE(reloadProject(ctx).empty());
-        BlockRecord airport = ctx.state.model.EditBlocks[5];
-        airport.value = 150;
-        airport.prestige = 2.25;
-        airport.ownable = true;
-        airport.buildingrights = true;
-        storeBlock(ctx.state, 5, airport);
-
-        ASSERT_TRUE(saveProject(ctx).empty());
-        EXPECT_EQ(stdfs::read_symlink(project + "blocksettings.lua"), text);
-        // What tgedit-cli set writes for the same values.
-        EXPECT_EQ(readBytes(root / "store/blocksettings.lua"),
-                  readBytes(TGEDIT_TEST_DATA_DIR "/cli/set/airport.lua"));
-        EXPECT_EQ(test::listFolder(root / "store"), "blocksettings.lua\n");
-        EXPECT_EQ(test::listFolder(project),
-                  "blocksettings.lua\nbusinesssettings.lua\ncommoditysettings.lua\nhub.lua\n");
-    }
 }
 
 TEST(ImportAndBackup, CopyUnderTheGamesOwnSpellingAndNeedTheirFolders) {

@@ -60,12 +60,8 @@ void writeBytes(const std::string& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-namespace {
-
-// Copies the files of a folder tree into folder (made when missing),
-// replacing those there. (The
-// C++ library's recursive copy does not copy into an existing folder with
-// MinGW-w64.)
+// (The C++ library's recursive copy does not copy into an existing folder
+// with MinGW-w64.)
 void copyTree(const std::string& from, const std::string& folder) {
     const stdfs::path source = nativePath(from);
     stdfs::create_directories(nativePath(folder));
@@ -78,8 +74,6 @@ void copyTree(const std::string& from, const std::string& folder) {
         }
     }
 }
-
-}  // namespace
 
 void copyDataFiles(const std::string& folder) {
     copyTree(TGEDIT_DATA_DIR, folder);

@@ -35,6 +35,10 @@ private:
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, std::string_view bytes);
 
+// Copies the files of a folder tree into folder (made when missing),
+// replacing those there.
+void copyTree(const std::string& from, const std::string& folder);
+
 // Copies the shipped data files (code tables, tge.prj, ...) into folder.
 void copyDataFiles(const std::string& folder);
 
