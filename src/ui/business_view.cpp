@@ -57,7 +57,7 @@ QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent)
     return numberBox(name, tip, kValueWidth, parent);
 }
 
-DropDownList* businessList(const QString& name, const QString& tip, QWidget* parent) {
+PickList* businessList(const QString& name, const QString& tip, QWidget* parent) {
     return pickList(name, tip, kValueWidth, parent);
 }
 
@@ -173,8 +173,8 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     slotGrid->setColumnMinimumWidth(3, 12);
     for (int k = 0; k < kCommodityEntries; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        DropDownList* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
-                                       QStringLiteral("Commodity %1").arg(k + 1), commodities);
+        PickList* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
+                                      QStringLiteral("Commodity %1").arg(k + 1), commodities);
         // The slot lists share the width of their columns.
         list->setMinimumWidth(150);
         list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -287,7 +287,7 @@ void BusinessView::FillLists() {
         commodityNames.append(qtText(commodity.displayName));
     }
     commodityNames.append(QStringLiteral("None"));
-    for (DropDownList* list : cmb_BusinessCommodities) {
+    for (PickList* list : cmb_BusinessCommodities) {
         addItemsQuietly(list, commodityNames);
     }
 

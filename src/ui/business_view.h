@@ -17,7 +17,7 @@ class QPushButton;
 namespace tg {
 
 struct AppContext;
-class DropDownList;
+class PickList;
 class MessageBoxService;
 
 // Position of a commodity in the commodity lists: the slot (0 to 31) whose
@@ -56,20 +56,20 @@ public:
     QLineEdit* txt_BusinessDensity = nullptr;
     QLineEdit* txt_BusinessMinHeight = nullptr;
     QLineEdit* txt_BusinessMaxHeight = nullptr;
-    DropDownList* cmb_BusinessMinArea = nullptr;
-    DropDownList* cmb_BusinessMaxArea = nullptr;
-    DropDownList* cmb_BusinessMaxSides = nullptr;
+    PickList* cmb_BusinessMinArea = nullptr;
+    PickList* cmb_BusinessMaxArea = nullptr;
+    PickList* cmb_BusinessMaxSides = nullptr;
 
     QLineEdit* txt_BusinessFootPrintBand = nullptr;
     QLineEdit* txt_BusinessRefurbishCost = nullptr;
     QLineEdit* txt_BusinessStockCapacity = nullptr;
 
     QLineEdit* txt_BusinessTimeInStore = nullptr;
-    DropDownList* cmb_BusinessOpeningTime = nullptr;
-    DropDownList* cmb_BusinessClosingTime = nullptr;
+    PickList* cmb_BusinessOpeningTime = nullptr;
+    PickList* cmb_BusinessClosingTime = nullptr;
 
     // Commodity slot k: the commodity list and its amount box.
-    std::array<DropDownList*, kCommodityEntries> cmb_BusinessCommodities{};
+    std::array<PickList*, kCommodityEntries> cmb_BusinessCommodities{};
     std::array<QLineEdit*, kCommodityEntries> txt_BusinessCommodities{};
 
     QPushButton* cmd_BusinessSet = nullptr;

@@ -59,7 +59,7 @@ QLineEdit* cityBox(const QString& name, QWidget* parent, const QString& tip = QS
     return numberBox(name, tip, kValueWidth, parent);
 }
 
-DropDownList* cityList(const QString& name, QWidget* parent) {
+PickList* cityList(const QString& name, QWidget* parent) {
     return pickList(name, QString(), kValueWidth, parent);
 }
 

@@ -11,7 +11,7 @@ class QPushButton;
 namespace tg {
 
 struct AppContext;
-class DropDownList;
+class PickList;
 class MessageBoxService;
 
 // The city and commodity view (frame_citycom): the city tweaks and the
@@ -34,8 +34,8 @@ public:
 
     // City tweaks
     QGroupBox* frame_city_misc = nullptr;
-    DropDownList* cmb_CityOwnable = nullptr;
-    DropDownList* cmb_DaysOff = nullptr;
+    PickList* cmb_CityOwnable = nullptr;
+    PickList* cmb_DaysOff = nullptr;
     QLineEdit* txt_Years = nullptr;
     QLineEdit* txt_Lease = nullptr;
     QGroupBox* frame_city_railroad = nullptr;
@@ -54,7 +54,7 @@ public:
     QListWidget* lst_CommodityName = nullptr;
     QLineEdit* txt_Markup = nullptr;
     QLineEdit* txt_Value = nullptr;
-    DropDownList* cmb_CommodityMembership = nullptr;
+    PickList* cmb_CommodityMembership = nullptr;
     QPushButton* cmd_CommoditySet = nullptr;
     QPushButton* cmd_CommodityReset = nullptr;
     QLabel* lbl_CommodityHelp = nullptr;

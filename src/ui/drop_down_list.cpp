@@ -50,17 +50,45 @@ void DropDownList::showPopup() {
     QComboBox::showPopup();
 }
 
-int DropDownList::itemsWidth() const {
-    // Measured as the box measures its own size hint.
-    const QFontMetrics metrics = fontMetrics();
-    int text = 0;
-    for (int i = 0; i < count(); ++i) {
-        text = std::max(text, metrics.boundingRect(itemText(i)).width());
+PickList::PickList(QWidget* parent) : DropDownList(parent) {
+    QAbstractItemModel* items = model();
+    connect(items, &QAbstractItemModel::rowsInserted, this, &PickList::itemsChanged);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, &PickList::itemsChanged);
+    connect(items, &QAbstractItemModel::dataChanged, this, &PickList::itemsChanged);
+    connect(items, &QAbstractItemModel::modelReset, this, &PickList::itemsChanged);
+}
+
+QSize PickList::sizeHint() const {
+    if (!hint_.isValid()) {
+        // The longest item (an empty list: seven letters), on a line of the
+        // box's font, in the frame and with the arrow the style gives a box.
+        const QFontMetrics metrics = fontMetrics();
+        int text = count() == 0 ? 7 * metrics.horizontalAdvance(u'x') : 0;
+        for (int i = 0; i < count(); ++i) {
+            text = std::max(text, metrics.boundingRect(itemText(i)).width());
+        }
+        const int line = std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2;
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        hint_ = style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, line), this);
     }
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    const QSize contents(text, std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
-    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this).width();
+    return hint_;
+}
+
+QSize PickList::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void PickList::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        hint_ = QSize();
+    }
+    DropDownList::changeEvent(event);
+}
+
+void PickList::itemsChanged() {
+    hint_ = QSize();
+    updateGeometry();
 }
 
 }  // namespace tg

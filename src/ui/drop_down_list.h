@@ -15,9 +15,27 @@ public:
     explicit DropDownList(QWidget* parent = nullptr);
 
     void showPopup() override;
+};
 
-    // The width the box needs to show its longest item whole.
-    int itemsWidth() const;
+// A drop-down list that is as wide as its longest item, as a box that adjusts
+// to its contents, but measures its items once for each change of them: a
+// plain box measures every item again for its size hint and again for its
+// smallest size, and its adjusting to contents makes its list part at once.
+class PickList : public DropDownList {
+    Q_OBJECT
+public:
+    explicit PickList(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void itemsChanged();
+
+    mutable QSize hint_;
 };
 
 }  // namespace tg

@@ -25,8 +25,8 @@ double readBox(const QString& text) {
 
 // A list is never narrower than its longest item. (An explicit minimum width
 // would override that need in a layout, so the minimum grows with it.)
-void widenToItems(DropDownList* list) {
-    list->setMinimumWidth(std::max(list->minimumWidth(), list->itemsWidth()));
+void widenToItems(PickList* list) {
+    list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHint().width()));
 }
 
 void removeExtraItems(QComboBox* list) {
@@ -49,8 +49,8 @@ QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget
     return box;
 }
 
-DropDownList* pickList(const QString& name, const QString& tip, int width, QWidget* parent) {
-    auto* list = new DropDownList(parent);
+PickList* pickList(const QString& name, const QString& tip, int width, QWidget* parent) {
+    auto* list = new PickList(parent);
     list->setObjectName(name);
     if (!tip.isEmpty()) {
         list->setToolTip(tip);
@@ -96,7 +96,7 @@ QStringList numberItems(int first, int last) {
     return items;
 }
 
-void addItemsQuietly(DropDownList* list, const QStringList& items) {
+void addItemsQuietly(PickList* list, const QStringList& items) {
     const QSignalBlocker blocker(list);
     const int current = list->currentIndex();
     removeExtraItems(list);
@@ -105,7 +105,7 @@ void addItemsQuietly(DropDownList* list, const QStringList& items) {
     widenToItems(list);
 }
 
-void showNumberItem(DropDownList* list, int first, int last, int value) {
+void showNumberItem(PickList* list, int first, int last, int value) {
     removeExtraItems(list);
     const int index = value - first;
     if (value >= first && value <= last && index < list->count()) {

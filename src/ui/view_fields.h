@@ -29,7 +29,7 @@ QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget
 // A pick-only drop-down list, made the same way: at least `width` wide and
 // never narrower than its longest item (addItemsQuietly, showNumberItem keep
 // it so).
-DropDownList* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
+PickList* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
 
 // A caption label for field; the label is the field's buddy (its access key
 // moves to the field).
@@ -61,12 +61,12 @@ QStringList numberItems(int first, int last);
 // Adds items without choosing one: a list keeps showing what it showed (or
 // nothing) and no change notification fires. An extra item of
 // showNumberItem is dropped first.
-void addItemsQuietly(DropDownList* list, const QStringList& items);
+void addItemsQuietly(PickList* list, const QStringList& items);
 
 // Chooses the item for value in a list whose items are the numbers first to
 // last. Any other value is shown as one extra item holding it (until the
 // next value is shown), so that a Set stores that value again instead of 0.
-void showNumberItem(DropDownList* list, int first, int last, int value);
+void showNumberItem(PickList* list, int first, int last, int value);
 
 // Reads boxes and lists into record fields by the number-reading rule. A
 // number that does not fit its field (or overflows a double) is refused
