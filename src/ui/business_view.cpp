@@ -16,6 +16,7 @@
 #include "project/app_context.h"
 #include "project/edits.h"
 #include "scripts/numbers.h"
+#include "ui/help_label.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
@@ -199,13 +200,12 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
 
     cmd_BusinessSet = new QPushButton(QStringLiteral("&Set"), frame);
     cmd_BusinessReset = new QPushButton(QStringLiteral("&Reset"), frame);
-    lbl_BusinessHelp = new QLabel(
+    lbl_BusinessHelp = new HelpLabel(
         QStringLiteral("To edit the properties for a business select the business from the list "
                        "and make any changes in the boxes.  To save the changes click the \"Set\" "
                        "button before editing another business.  To return to the default "
                        "business settings click the \"Reset\" button."),
         frame);
-    lbl_BusinessHelp->setWordWrap(true);
     cmd_BusinessSet->setObjectName(QStringLiteral("cmd_BusinessSet"));
     cmd_BusinessReset->setObjectName(QStringLiteral("cmd_BusinessReset"));
     lbl_BusinessHelp->setObjectName(QStringLiteral("lbl_BusinessHelp"));
