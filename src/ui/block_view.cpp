@@ -10,6 +10,7 @@
 
 #include "project/app_context.h"
 #include "ui/frm_blockedit.h"
+#include "ui/help_label.h"
 #include "ui/hot_spot.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
@@ -84,11 +85,10 @@ BlockView::BlockView(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
         img_block[static_cast<std::size_t>(n)] = spot;
     }
 
-    lbl_Help = new QLabel(QStringLiteral("To edit the properties for a block doubleclick on the "
-                                         "block to bring up the block properties dialog box."),
-                          this);
+    lbl_Help = new HelpLabel(QStringLiteral("To edit the properties for a block doubleclick on the "
+                                            "block to bring up the block properties dialog box."),
+                             this);
     lbl_Help->setObjectName(QStringLiteral("lbl_Help"));
-    lbl_Help->setWordWrap(true);
     lbl_Help->setFixedWidth(pict_Map->width());
 
     auto* layout = new QVBoxLayout(this);

@@ -16,6 +16,7 @@
 #include "project/app_context.h"
 #include "project/edits.h"
 #include "scripts/numbers.h"
+#include "ui/help_label.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
@@ -57,7 +58,7 @@ QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent)
     return numberBox(name, tip, kValueWidth, parent);
 }
 
-QComboBox* businessList(const QString& name, const QString& tip, QWidget* parent) {
+PickList* businessList(const QString& name, const QString& tip, QWidget* parent) {
     return pickList(name, tip, kValueWidth, parent);
 }
 
@@ -173,8 +174,8 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
     slotGrid->setColumnMinimumWidth(3, 12);
     for (int k = 0; k < kCommodityEntries; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        QComboBox* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
-                                       QStringLiteral("Commodity %1").arg(k + 1), commodities);
+        PickList* list = businessList(QStringLiteral("cmb_BusinessCommodities_%1").arg(k),
+                                      QStringLiteral("Commodity %1").arg(k + 1), commodities);
         // The slot lists share the width of their columns.
         list->setMinimumWidth(150);
         list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -199,13 +200,12 @@ BusinessView::BusinessView(AppContext& ctx, MessageBoxService& boxes, QWidget* p
 
     cmd_BusinessSet = new QPushButton(QStringLiteral("&Set"), frame);
     cmd_BusinessReset = new QPushButton(QStringLiteral("&Reset"), frame);
-    lbl_BusinessHelp = new QLabel(
+    lbl_BusinessHelp = new HelpLabel(
         QStringLiteral("To edit the properties for a business select the business from the list "
                        "and make any changes in the boxes.  To save the changes click the \"Set\" "
                        "button before editing another business.  To return to the default "
                        "business settings click the \"Reset\" button."),
         frame);
-    lbl_BusinessHelp->setWordWrap(true);
     cmd_BusinessSet->setObjectName(QStringLiteral("cmd_BusinessSet"));
     cmd_BusinessReset->setObjectName(QStringLiteral("cmd_BusinessReset"));
     lbl_BusinessHelp->setObjectName(QStringLiteral("lbl_BusinessHelp"));
@@ -287,7 +287,7 @@ void BusinessView::FillLists() {
         commodityNames.append(qtText(commodity.displayName));
     }
     commodityNames.append(QStringLiteral("None"));
-    for (QComboBox* list : cmb_BusinessCommodities) {
+    for (PickList* list : cmb_BusinessCommodities) {
         addItemsQuietly(list, commodityNames);
     }
 

@@ -8,7 +8,6 @@
 
 #include "model/records.h"
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -18,6 +17,7 @@ class QPushButton;
 namespace tg {
 
 struct AppContext;
+class PickList;
 class MessageBoxService;
 
 // Position of a commodity in the commodity lists: the slot (0 to 31) whose
@@ -56,20 +56,20 @@ public:
     QLineEdit* txt_BusinessDensity = nullptr;
     QLineEdit* txt_BusinessMinHeight = nullptr;
     QLineEdit* txt_BusinessMaxHeight = nullptr;
-    QComboBox* cmb_BusinessMinArea = nullptr;
-    QComboBox* cmb_BusinessMaxArea = nullptr;
-    QComboBox* cmb_BusinessMaxSides = nullptr;
+    PickList* cmb_BusinessMinArea = nullptr;
+    PickList* cmb_BusinessMaxArea = nullptr;
+    PickList* cmb_BusinessMaxSides = nullptr;
 
     QLineEdit* txt_BusinessFootPrintBand = nullptr;
     QLineEdit* txt_BusinessRefurbishCost = nullptr;
     QLineEdit* txt_BusinessStockCapacity = nullptr;
 
     QLineEdit* txt_BusinessTimeInStore = nullptr;
-    QComboBox* cmb_BusinessOpeningTime = nullptr;
-    QComboBox* cmb_BusinessClosingTime = nullptr;
+    PickList* cmb_BusinessOpeningTime = nullptr;
+    PickList* cmb_BusinessClosingTime = nullptr;
 
     // Commodity slot k: the commodity list and its amount box.
-    std::array<QComboBox*, kCommodityEntries> cmb_BusinessCommodities{};
+    std::array<PickList*, kCommodityEntries> cmb_BusinessCommodities{};
     std::array<QLineEdit*, kCommodityEntries> txt_BusinessCommodities{};
 
     QPushButton* cmd_BusinessSet = nullptr;

@@ -13,6 +13,7 @@
 
 #include "project/app_context.h"
 #include "project/edits.h"
+#include "ui/help_label.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
@@ -59,7 +60,7 @@ QLineEdit* cityBox(const QString& name, QWidget* parent, const QString& tip = QS
     return numberBox(name, tip, kValueWidth, parent);
 }
 
-QComboBox* cityList(const QString& name, QWidget* parent) {
+PickList* cityList(const QString& name, QWidget* parent) {
     return pickList(name, QString(), kValueWidth, parent);
 }
 
@@ -126,13 +127,12 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
 
     cmd_CitySet = new QPushButton(QStringLiteral("City Set"), this);
     cmd_cityReset = new QPushButton(QStringLiteral("City Reset"), this);
-    lbl_CityHelp = new QLabel(
+    lbl_CityHelp = new HelpLabel(
         QStringLiteral("To edit the properties for the city make changes to the appropriate boxes "
                        "below.  To save the changes click the \"City Set\" button before exiting "
                        "TG Edit.  To return to the default city settings click the \"City "
                        "Reset\" button."),
         this);
-    lbl_CityHelp->setWordWrap(true);
     cmd_CitySet->setObjectName(QStringLiteral("cmd_CitySet"));
     cmd_cityReset->setObjectName(QStringLiteral("cmd_cityReset"));
     lbl_CityHelp->setObjectName(QStringLiteral("lbl_CityHelp"));
@@ -165,13 +165,12 @@ CityCommodityView::CityCommodityView(AppContext& ctx, MessageBoxService& boxes, 
     cmb_CommodityMembership = cityList(QStringLiteral("cmb_CommodityMembership"), frame_commodity);
     cmd_CommoditySet = new QPushButton(QStringLiteral("&Set"), frame_commodity);
     cmd_CommodityReset = new QPushButton(QStringLiteral("&Reset"), frame_commodity);
-    lbl_CommodityHelp = new QLabel(
+    lbl_CommodityHelp = new HelpLabel(
         QStringLiteral("To edit the properties for a commodity select the commodity from the list "
                        "and make any changes in the boxes.  To save the changes click the \"Set\" "
                        "button before editing another commodity.  To return to the default "
                        "commodity settings click the \"Reset\" button."),
         frame_commodity);
-    lbl_CommodityHelp->setWordWrap(true);
     frame_commodity->setObjectName(QStringLiteral("frame_commodity"));
     cmd_CommoditySet->setObjectName(QStringLiteral("cmd_CommoditySet"));
     cmd_CommodityReset->setObjectName(QStringLiteral("cmd_CommodityReset"));

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -12,6 +11,7 @@ class QPushButton;
 namespace tg {
 
 struct AppContext;
+class PickList;
 class MessageBoxService;
 
 // The city and commodity view (frame_citycom): the city tweaks and the
@@ -34,8 +34,8 @@ public:
 
     // City tweaks
     QGroupBox* frame_city_misc = nullptr;
-    QComboBox* cmb_CityOwnable = nullptr;
-    QComboBox* cmb_DaysOff = nullptr;
+    PickList* cmb_CityOwnable = nullptr;
+    PickList* cmb_DaysOff = nullptr;
     QLineEdit* txt_Years = nullptr;
     QLineEdit* txt_Lease = nullptr;
     QGroupBox* frame_city_railroad = nullptr;
@@ -54,7 +54,7 @@ public:
     QListWidget* lst_CommodityName = nullptr;
     QLineEdit* txt_Markup = nullptr;
     QLineEdit* txt_Value = nullptr;
-    QComboBox* cmb_CommodityMembership = nullptr;
+    PickList* cmb_CommodityMembership = nullptr;
     QPushButton* cmd_CommoditySet = nullptr;
     QPushButton* cmd_CommodityReset = nullptr;
     QLabel* lbl_CommodityHelp = nullptr;

@@ -63,11 +63,10 @@ QList<Volume> mountedVolumes() {
     return volumes;
 }
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+DriveList::DriveList(QWidget* parent) : DropDownList(parent) {
     setEditable(false);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);
-    limitDropDown(this);
     setVolumes(mountedVolumes());
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {

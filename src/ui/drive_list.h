@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QComboBox>
 #include <QList>
 #include <QString>
+
+#include "ui/drop_down_list.h"
 
 namespace tg {
 
@@ -21,7 +22,7 @@ QList<Volume> mountedVolumes();
 
 // A pick-only list of drives (on Linux: mount points). Choosing a different
 // drive, by hand or by setDrive, emits driveChanged.
-class DriveList : public QComboBox {
+class DriveList : public DropDownList {
     Q_OBJECT
 public:
     explicit DriveList(QWidget* parent = nullptr);

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <array>
+#include <future>
 #include <utility>
 
 #include "fs/paths.h"
@@ -54,6 +55,11 @@ void refillKeepingRow(QListWidget* list, Fill fill) {
 
 frm_main::frm_main(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), boxes_(boxes) {
+    // Decoding the map picture takes about as long as building a view and
+    // needs nothing of the window: it runs on a thread of its own beside the
+    // building (or, where no thread can be had, when loadMapPicture asks).
+    mapPicture_ = std::async(std::launch::async | std::launch::deferred, readMapPicture,
+                             fromCorePath(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map")));
     setAttribute(Qt::WA_DeleteOnClose);
     centreWhenFirstShown(this);
     buildMenus();
@@ -156,23 +162,30 @@ void frm_main::fitSmallestSize() {
         views->totalMinimumHeightForWidth(views->totalMinimumSize().width()));
 }
 
-void frm_main::loadMapPicture() {
-    const QString path = fromCorePath(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map"));
+frm_main::MapPicture frm_main::readMapPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+    MapPicture map{path, reader.read(), QString()};
+    if (map.picture.isNull()) {
+        map.error = reader.errorString();
+    }
+    return map;
+}
+
+void frm_main::loadMapPicture() {
+    MapPicture map = mapPicture_.get();
+    if (map.picture.isNull()) {
         // The map still works without its picture: the hot spots lie where
         // the blocks are.
         boxes_.show(this, kTitle,
                     QStringLiteral("The city map picture could not be loaded from %1 (%2). "
                                    "The map is shown without it.")
-                        .arg(path, reader.errorString()),
+                        .arg(map.path, map.error),
                     MsgButtons::Ok, MsgIcon::Critical);
         frame_block->setMapPicture(QPixmap());
         return;
     }
-    frame_block->setMapPicture(QPixmap::fromImage(picture));
+    frame_block->setMapPicture(QPixmap::fromImage(std::move(map.picture)));
 }
 
 void frm_main::testGameVersion() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
+#include <QString>
+#include <future>
 
 class QAction;
 class QCloseEvent;
@@ -60,6 +63,15 @@ protected:
 private:
     enum class View { Block, Business, City };
 
+    // The map picture as read from its file, or why it could not be.
+    struct MapPicture {
+        QString path;
+        QImage picture;
+        QString error;
+    };
+    // Runs on a thread of its own: touches nothing but its file.
+    static MapPicture readMapPicture(const QString& path);
+
     void buildMenus();
     void buildViews();
     void Form_Load();
@@ -80,6 +92,9 @@ private:
 
     AppContext& ctx_;
     MessageBoxService& boxes_;
+    // Read on a second thread while the menus and views are built; taken by
+    // loadMapPicture.
+    std::future<MapPicture> mapPicture_;
 };
 
 }  // namespace tg

@@ -1,12 +1,8 @@
 #include "ui/view_fields.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
@@ -29,30 +25,8 @@ double readBox(const QString& text) {
 
 // A list is never narrower than its longest item. (An explicit minimum width
 // would override that need in a layout, so the minimum grows with it.)
-void widenToItems(QComboBox* list) {
+void widenToItems(PickList* list) {
     list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHint().width()));
-}
-
-// The application's style, except that a drop-down opens its list below the
-// box, as long as maxVisibleItems allows and scrolling, instead of as a pop-up
-// over it that shows every item. One instance serves every drop-down: a style
-// sheet on each would have Qt parse it and build a style per box.
-class DropDownStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        return hint == SH_ComboBox_Popup ? 0
-                                         : QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-QStyle* dropDownStyle() {
-    static QPointer<QStyle> style;
-    if (style.isNull()) {
-        style = new DropDownStyle;
-        style->setParent(qApp);  // goes with the application
-    }
-    return style;
 }
 
 void removeExtraItems(QComboBox* list) {
@@ -75,25 +49,16 @@ QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget
     return box;
 }
 
-QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget* parent) {
-    auto* list = new QComboBox(parent);
+PickList* pickList(const QString& name, const QString& tip, int width, QWidget* parent) {
+    auto* list = new PickList(parent);
     list->setObjectName(name);
     if (!tip.isEmpty()) {
         list->setToolTip(tip);
     }
     list->setEditable(false);
     list->setMinimumWidth(width);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    limitDropDown(list);
     return list;
-}
-
-void limitDropDown(QComboBox* list) {
-    list->setStyle(dropDownStyle());
-    list->setMaxVisibleItems(15);
-    // The style's pop-up had turned the scroll bar off.
-    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
@@ -131,7 +96,7 @@ QStringList numberItems(int first, int last) {
     return items;
 }
 
-void addItemsQuietly(QComboBox* list, const QStringList& items) {
+void addItemsQuietly(PickList* list, const QStringList& items) {
     const QSignalBlocker blocker(list);
     const int current = list->currentIndex();
     removeExtraItems(list);
@@ -140,7 +105,7 @@ void addItemsQuietly(QComboBox* list, const QStringList& items) {
     widenToItems(list);
 }
 
-void showNumberItem(QComboBox* list, int first, int last, int value) {
+void showNumberItem(PickList* list, int first, int last, int value) {
     removeExtraItems(list);
     const int index = value - first;
     if (value >= first && value <= last && index < list->count()) {

@@ -7,6 +7,7 @@
 
 #include "model/setting_fields.h"
 #include "scripts/numbers.h"
+#include "ui/drop_down_list.h"
 #include "ui/path_text.h"
 
 class QComboBox;
@@ -26,14 +27,9 @@ class MessageBoxService;
 QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget* parent);
 
 // A pick-only drop-down list, made the same way: at least `width` wide and
-// never narrower than its longest item, with a short drop-down
-// (limitDropDown).
-QComboBox* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
-
-// Lets a drop-down list show at most 15 items, with a scroll bar, under the
-// list. (The style's own pop-up shows every item, the height of the screen
-// for the 49 areas.)
-void limitDropDown(QComboBox* list);
+// never narrower than its longest item (addItemsQuietly, showNumberItem keep
+// it so).
+PickList* pickList(const QString& name, const QString& tip, int width, QWidget* parent);
 
 // A caption label for field; the label is the field's buddy (its access key
 // moves to the field).
@@ -65,12 +61,12 @@ QStringList numberItems(int first, int last);
 // Adds items without choosing one: a list keeps showing what it showed (or
 // nothing) and no change notification fires. An extra item of
 // showNumberItem is dropped first.
-void addItemsQuietly(QComboBox* list, const QStringList& items);
+void addItemsQuietly(PickList* list, const QStringList& items);
 
 // Chooses the item for value in a list whose items are the numbers first to
 // last. Any other value is shown as one extra item holding it (until the
 // next value is shown), so that a Set stores that value again instead of 0.
-void showNumberItem(QComboBox* list, int first, int last, int value);
+void showNumberItem(PickList* list, int first, int last, int value);
 
 // Reads boxes and lists into record fields by the number-reading rule. A
 // number that does not fit its field (or overflows a double) is refused
