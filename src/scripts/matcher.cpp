@@ -4,7 +4,8 @@
 
 namespace tg {
 
-Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCase) {
+Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCase,
+                 std::string_view passedOver) {
     const bool fold = letterCase == LetterCase::Ignore;
     auto folded = [fold](unsigned char c) {
         return fold && c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
@@ -24,6 +25,10 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
             class_[c] = class_[c + ('a' - 'A')];
         }
     }
+    const std::int32_t passed = passedOver.empty() ? -1 : classes_++;
+    for (char c : passedOver) {
+        class_[static_cast<unsigned char>(c)] = static_cast<std::uint16_t>(passed);
+    }
 
     // The trie: node 0 is the root; -1 marks a transition not yet known.
     const auto classes = static_cast<std::size_t>(classes_);
@@ -33,7 +38,6 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
         return next_[static_cast<std::size_t>(node) * classes + cls];
     };
     for (std::size_t p = 0; p < patterns.size(); ++p) {
-        lengths_.push_back(patterns[p].size());
         if (patterns[p].empty()) {
             continue;
         }
@@ -100,6 +104,12 @@ Matcher::Matcher(std::span<const std::string_view> patterns, LetterCase letterCa
     for (std::int32_t& to : next_) {
         const std::int32_t report = reportOf[static_cast<std::size_t>(to)];
         to = report >= 0 ? -1 - report : to * classes_;
+    }
+    // A passed-over byte leaves the walk on its row, with nothing to report.
+    if (passed >= 0) {
+        for (std::size_t row = 0; row < next_.size(); row += classes) {
+            next_[row + static_cast<std::size_t>(passed)] = static_cast<std::int32_t>(row);
+        }
     }
     if (nodes * classes <= std::numeric_limits<std::int16_t>::max()) {
         narrow_.assign(next_.begin(), next_.end());

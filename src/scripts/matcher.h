@@ -26,17 +26,20 @@ namespace tg {
 // ASCII letters into one class when the table is built, so the text is never
 // lowered; other bytes are always compared exactly. An empty pattern never
 // occurs. Patterns may repeat: each is reported under its own number.
+//
+// The bytes given as passed over (the writer's blanks and tabs) have a class
+// of their own in which every node stays where it is: the walk reads the
+// text as if they were not there, and a pattern occurs across them. A
+// pattern that holds such a byte never occurs.
 class Matcher {
 public:
     enum class LetterCase { Exact, Ignore };
 
     explicit Matcher(std::span<const std::string_view> patterns,
-                     LetterCase letterCase = LetterCase::Exact);
+                     LetterCase letterCase = LetterCase::Exact, std::string_view passedOver = {});
 
-    std::size_t size() const { return lengths_.size(); }
-
-    // Calls found(pattern, start) for every occurrence in text, in the order
-    // of their last bytes; start is where the occurrence begins.
+    // Calls found(pattern, end) for every occurrence in text, in the order
+    // of their ends; end is the place just behind the occurrence's last byte.
     template <class Found>
     void forEachMatch(std::string_view text, Found&& found) const {
         if (narrow_.empty()) {
@@ -62,15 +65,13 @@ private:
             row = report.row;
             for (std::int32_t out = report.firstOut; out > 0; out = outLink_[out]) {
                 for (std::int32_t k = outStart_[out]; k < outStart_[out + 1]; ++k) {
-                    const auto pattern = static_cast<std::size_t>(outPatterns_[k]);
-                    found(pattern, i + 1 - lengths_[pattern]);
+                    found(static_cast<std::size_t>(outPatterns_[k]), i + 1);
                 }
             }
         }
     }
 
-    std::vector<std::size_t> lengths_;  // by pattern
-    std::int32_t classes_ = 1;          // byte classes; class 0 holds the bytes of no pattern
+    std::int32_t classes_ = 1;  // byte classes; class 0 holds the bytes of no pattern
     std::uint16_t class_[256] = {};
     // For every node and byte class, the row (node * classes_) of the node
     // reached; or, when that node ends a pattern or has one at the end of its

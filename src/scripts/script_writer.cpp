@@ -21,6 +21,22 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kMarkerRule = "-----------------------------------";  // 35 hyphens
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr std::string_view kBlanks = " \t";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Where in text the last `count` bytes before end that are not blanks begin
+// (text holds that many).
+std::size_t startOf(std::string_view text, std::size_t end, std::size_t count) {
+    while (count > 0) {
+        if (!isBlank(text[--end])) {
+            --count;
+        }
+    }
+    return end;
+}
 
 // Appends the lines of one record, in the order of the table's write order.
 // A commodity entry is written when the working entry has an amount,
@@ -75,13 +91,13 @@ void addChanged(CodeLineList& lines, const std::array<Record, N>& working,
 //
 // A head is a record part and a field part, "BusinessInfo[BAKERY]" and
 // ".density=": it is split after its last "]" (a head without one is all
-// record part). The matcher holds the distinct parts, not the heads: a
-// business script's thousand heads are some fifty record parts and twenty
-// field parts, a few hundred nodes instead of thousands, so the matcher is
-// quick to build and its table stays in the processor's nearest cache. A
-// head occurs where its record part ends and its field part starts. Entries
-// with the same head (a business's AddCommodity entries) queue under that
-// head in list order.
+// record part). The matcher walks the code as read and passes over its
+// blanks, so the line is never copied without them. The matcher holds the distinct parts, not the
+// heads: a business script's thousand heads are some fifty record parts and twenty field parts, a
+// few hundred nodes instead of thousands, so the matcher is quick to build and its table stays in
+// the processor's nearest cache. A head occurs where its record part ends and its field part
+// starts. Entries with the same head (a business's AddCommodity entries) queue under that head in
+// list order.
 class PendingHeads {
 public:
     PendingHeads(const CodeLineList& codeArray, int fileNumber) {
@@ -103,7 +119,7 @@ public:
             const std::string_view field = std::string_view(head).substr(record.size());
             const std::size_t r = numberOf(records, recordNumbers, record);
             const std::size_t f = field.empty() ? kNone : numberOf(fields, fieldNumbers, field);
-            queueOf(r, f, head.size()).entries.push_back(i);
+            queueOf(r, f).entries.push_back(i);
             ++waiting_;
         }
         // Record parts are patterns 0 to records - 1, field parts follow.
@@ -113,14 +129,14 @@ public:
         for (std::string_view part : parts) {
             partLengths_.push_back(part.size());
         }
-        parts_ = Matcher(parts, Matcher::LetterCase::Ignore);
+        parts_ = Matcher(parts, Matcher::LetterCase::Ignore, kBlanks);
     }
 
     struct Match {
         std::size_t entry = kNone;  // position in the list
         std::size_t queue = kNone;
-        std::size_t at = 0;      // where the head first occurs in the code
-        std::size_t length = 0;  // length of the head
+        std::size_t at = 0;   // where the head first occurs in the code
+        std::size_t end = 0;  // just behind the head's last byte there
     };
 
     Match find(std::string_view code) {
@@ -128,29 +144,36 @@ public:
         if (waiting_ == 0) {
             return best;
         }
-        auto consider = [&](std::size_t r, std::size_t f, std::size_t at) {
+        auto consider = [&](std::size_t r, std::size_t f, std::size_t recordEnd,
+                            std::size_t headEnd) {
             const std::size_t q = queueIndex(r, f);
             if (q == kNone) {
                 return;
             }
             const Queue& queue = queues_[q];
             if (queue.taken < queue.entries.size() && queue.entries[queue.taken] < best.entry) {
-                best = Match{queue.entries[queue.taken], q, at, queue.length};
+                best = Match{queue.entries[queue.taken], q,
+                             startOf(code, recordEnd, partLengths_[r]), headEnd};
             }
         };
         // Parts are reported in the order of their ends, so a record part is
         // known before any field part that starts where it ends.
         recordEnds_.clear();
-        parts_.forEachMatch(code, [&](std::size_t part, std::size_t start) {
+        parts_.forEachMatch(code, [&](std::size_t part, std::size_t end) {
             if (part < recordCount_) {
-                recordEnds_.push_back({start + partLengths_[part], part});
-                consider(part, kNone, start);
+                recordEnds_.push_back({end, part});
+                consider(part, kNone, end, end);
                 return;
             }
-            for (auto it = recordEnds_.rbegin(); it != recordEnds_.rend() && it->end >= start;
+            // The record part must end just before the field part, blanks aside.
+            std::size_t recordEnd = startOf(code, end, partLengths_[part]);
+            while (recordEnd > 0 && isBlank(code[recordEnd - 1])) {
+                --recordEnd;
+            }
+            for (auto it = recordEnds_.rbegin(); it != recordEnds_.rend() && it->end >= recordEnd;
                  ++it) {
-                if (it->end == start) {
-                    consider(it->record, part - recordCount_, start - partLengths_[it->record]);
+                if (it->end == recordEnd) {
+                    consider(it->record, part - recordCount_, recordEnd, end);
                 }
             }
         });
@@ -166,7 +189,6 @@ private:
     // The entries of one head, in list order, of which the first `taken`
     // have been written.
     struct Queue {
-        std::size_t length = 0;
         std::vector<std::size_t> entries;
         std::size_t taken = 0;
     };
@@ -189,30 +211,40 @@ private:
 
     // The queue of record part r with field part f (kNone: no field part).
     std::size_t queueIndex(std::size_t r, std::size_t f) const {
-        if (r >= fieldsOf_.size()) {
-            return kNone;
+        const RecordQueues& record = queuesOf_[r];
+        if (f == kNone) {
+            return record.bare;
         }
-        for (const auto& [field, queue] : fieldsOf_[r]) {
+        for (const auto& [field, queue] : record.fields) {
             if (field == f) {
                 return queue;
             }
         }
         return kNone;
     }
-    Queue& queueOf(std::size_t r, std::size_t f, std::size_t length) {
+    Queue& queueOf(std::size_t r, std::size_t f) {
+        queuesOf_.resize(std::max(queuesOf_.size(), r + 1));
         std::size_t q = queueIndex(r, f);
         if (q == kNone) {
             q = queues_.size();
-            queues_.push_back(Queue{length, {}, 0});
-            fieldsOf_.resize(std::max(fieldsOf_.size(), r + 1));
-            fieldsOf_[r].emplace_back(f, q);
+            queues_.emplace_back();
+            if (f == kNone) {
+                queuesOf_[r].bare = q;
+            } else {
+                queuesOf_[r].fields.emplace_back(f, q);
+            }
         }
         return queues_[q];
     }
 
     std::vector<Queue> queues_;
-    // For each record part, its field parts and their queues.
-    std::vector<std::vector<std::pair<std::size_t, std::size_t>>> fieldsOf_;
+    // The queues of one record part: of the head that is the record part
+    // alone, and of each field part behind it.
+    struct RecordQueues {
+        std::size_t bare = kNone;
+        std::vector<std::pair<std::size_t, std::size_t>> fields;  // field part, queue
+    };
+    std::vector<RecordQueues> queuesOf_;
     std::size_t recordCount_ = 0;
     std::vector<std::size_t> partLengths_;
     Matcher parts_{{}};
@@ -221,34 +253,17 @@ private:
 };
 
 bool allBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// The position in code of the character that stands at reducedAt once its
-// blanks are removed.
-std::size_t positionInCode(std::string_view code, std::size_t reducedAt) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        if (code[i] == ' ' || code[i] == '\t') {
-            continue;
-        }
-        if (seen++ == reducedAt) {
-            return i;
-        }
-    }
-    return code.size();
+    return text.find_first_not_of(kBlanks) == std::string_view::npos;
 }
 
 // Appends the new text of one line to out: the line as it was, or with its
 // setting replaced by the first pending entry that matches it (head, value
 // text, one blank and the old comment). Returns the list position of the
-// entry it took, or kNone. reduced is a buffer kept from line to line.
+// entry it took, or kNone.
 std::size_t rewriteLine(std::string_view line, PendingHeads& pending, const CodeLineList& codeArray,
-                        std::string& out, std::string& reduced) {
+                        std::string& out) {
     const std::string_view code = stripComment(line);
-    removeBlanks(code, reduced);
-    const PendingHeads::Match match =
-        reduced.empty() ? PendingHeads::Match{} : pending.find(reduced);
+    const PendingHeads::Match match = pending.find(code);
     if (match.entry == kNone) {
         out += line;
         return kNone;
@@ -259,11 +274,11 @@ std::size_t rewriteLine(std::string_view line, PendingHeads& pending, const Code
     // to the end of the code when it has none. Other code on the same line
     // (before the setting or behind its ";") is kept, so a line with two
     // statements does not lose the second one.
-    const std::size_t start = positionInCode(code, match.at);
+    const std::size_t start = match.at;
     std::size_t end = code.size();
-    const std::size_t semi = reduced.find(';', match.at + match.length);
-    if (semi != std::string::npos) {
-        end = positionInCode(code, semi) + 1;
+    const std::size_t semi = code.find(';', match.end);
+    if (semi != std::string_view::npos) {
+        end = semi + 1;
     }
     const std::string_view before = code.substr(0, start);
     const std::string_view after = code.substr(end);
@@ -313,9 +328,8 @@ std::string compose(std::string_view bytes, int fileNumber, const CodeLineList& 
         out += kLineEnd;  // a file without any line is one empty line
     }
     LineReader lines(bytes);
-    std::string reduced;
     for (std::string_view line; lines.next(line);) {
-        const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
+        const std::size_t entry = rewriteLine(line, pending, codeArray, out);
         if (entry != kNone) {
             taken[entry] = true;
         }
@@ -411,8 +425,7 @@ std::string Rewrite_Line(CodeLineList& codeArray, std::string_view line, int fil
     }
     std::string out;
     PendingHeads pending(codeArray, fileNumber);
-    std::string reduced;
-    const std::size_t entry = rewriteLine(line, pending, codeArray, out, reduced);
+    const std::size_t entry = rewriteLine(line, pending, codeArray, out);
     if (entry != kNone) {
         Remove_CodeLine(codeArray, entry);
     }

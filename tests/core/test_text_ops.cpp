@@ -14,28 +14,31 @@ TEST(Matcher, ReportsEveryOccurrenceOfEveryPatternInTheOrderTheyEnd) {
         std::vector<std::string_view> patterns;
         Matcher::LetterCase letterCase;
         std::string_view text;
-        std::string_view found;  // pattern@start, in the order reported
+        std::string_view found;  // pattern@end, in the order reported
+        std::string_view passedOver = {};
     };
     constexpr auto kExact = Matcher::LetterCase::Exact;
     constexpr auto kIgnore = Matcher::LetterCase::Ignore;
     const Case cases[] = {
-        {{"he", "she", "his", "hers"}, kExact, "ushers", "1@1 0@2 3@2"},
-        {{"a", "aa", "aaa"}, kExact, "aaaa", "0@0 1@0 0@1 2@0 1@1 0@2 2@1 1@2 0@3"},
-        {{"ownable", "citybusinessesownable"}, kIgnore, "x.CityBusinessesOWNABLE=1", "1@2 0@16"},
+        {{"he", "she", "his", "hers"}, kExact, "ushers", "1@4 0@4 3@6"},
+        {{"a", "aa", "aaa"}, kExact, "aaaa", "0@1 1@2 0@2 2@3 1@3 0@3 2@4 1@4 0@4"},
+        {{"ownable", "citybusinessesownable"}, kIgnore, "x.CityBusinessesOWNABLE=1", "1@23 0@23"},
         {{"AB", "ab"}, kExact, "aBAb", ""},
-        {{"AB", "ab"}, kIgnore, "aBAb", "0@0 1@0 0@2 1@2"},
-        {{"DOCK_1", "DOCK_1", "DOCK_10"}, kExact, "DOCK_10", "0@0 1@0 2@0"},
-        {{"", "x"}, kExact, "xx", "1@0 1@1"},
-        {{"\xc9t", std::string_view("a\0b", 3)}, kIgnore, std::string_view("\xe9t a\0b", 6), "1@3"},
-        {{"[", "]"}, kIgnore, "{[}]", "0@1 1@3"},
+        {{"AB", "ab"}, kIgnore, "aBAb", "0@2 1@2 0@4 1@4"},
+        {{"DOCK_1", "DOCK_1", "DOCK_10"}, kExact, "DOCK_10", "0@6 1@6 2@7"},
+        {{"", "x"}, kExact, "xx", "1@1 1@2"},
+        {{"\xc9t", std::string_view("a\0b", 3)}, kIgnore, std::string_view("\xe9t a\0b", 6), "1@6"},
+        {{"[", "]"}, kIgnore, "{[}]", "0@2 1@4"},
         {{"x"}, kExact, "", ""},
+        // Blanks passed over: a pattern occurs across them; one holding a blank never does.
+        {{"ab", "b c"}, kIgnore, "a b\tA\tB", "0@3 0@7", " \t"},
     };
     for (const Case& c : cases) {
-        const Matcher matcher(c.patterns, c.letterCase);
+        const Matcher matcher(c.patterns, c.letterCase, c.passedOver);
         std::string found;
-        matcher.forEachMatch(c.text, [&](std::size_t pattern, std::size_t start) {
+        matcher.forEachMatch(c.text, [&](std::size_t pattern, std::size_t end) {
             found +=
-                (found.empty() ? "" : " ") + std::to_string(pattern) + "@" + std::to_string(start);
+                (found.empty() ? "" : " ") + std::to_string(pattern) + "@" + std::to_string(end);
         });
         EXPECT_EQ(found, c.found) << c.text;
     }
