@@ -127,12 +127,16 @@ Failure toWhole(std::string_view valueText, SettingType type, double& out) {
     if (auto failure = toDouble(valueText, out)) {
         return failure;
     }
-    const bool fits =
-        type == SettingType::Int16 ? roundToInt16(out).has_value() : roundToInt32(out).has_value();
-    if (!fits) {
+    std::optional<double> whole;
+    if (type == SettingType::Int16) {
+        whole = roundToInt16(out);
+    } else {
+        whole = roundToInt32(out);
+    }
+    if (!whole) {
         return "the value " + shown(valueText) + " is out of range.";
     }
-    out = roundHalfEven(out);
+    out = *whole;
     return std::nullopt;
 }
 
