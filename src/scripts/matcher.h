@@ -10,9 +10,9 @@ namespace tg {
 
 // Finds every occurrence of a fixed list of patterns in a text in one pass:
 // the Aho-Corasick automaton. The reader looks in each line for 33 setting
-// keys and for one of up to 45 identifiers, and the writer for the heads of
-// up to some thousand pending lines; testing each pattern in turn would cost
-// the line's length once per pattern.
+// keys and for one of up to 45 identifiers, and the writer for the record
+// and field parts of up to some thousand pending lines; testing each pattern
+// in turn would cost the line's length once per pattern.
 //
 // The patterns are put in a trie; each node gets a failure link to the node
 // of its longest proper suffix that is also in the trie, and from those a

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/setting_fields.h"
-
 namespace tg {
 
 enum class WrittenForm : std::uint8_t;

@@ -217,8 +217,6 @@ void storeMembership(const AcceptedLine& line, CommodityRecord& commodity) {
     }
 }
 
-// Stores the line's value into the field of the record that its key names;
-// a key of another kind stores nothing.
 // The field of a kind that each key of the fixed order names, or nullptr.
 template <class Record>
 const SettingField<Record>* fieldOfKeyIndex(std::size_t keyIndex) {
@@ -232,6 +230,8 @@ const SettingField<Record>* fieldOfKeyIndex(std::size_t keyIndex) {
     return fields[keyIndex];
 }
 
+// Stores the line's value into the field of the record that its key names;
+// a key of another kind stores nothing.
 template <class Record>
 Failure storeLine(const AcceptedLine& line, Record& record) {
     const SettingField<Record>* field = fieldOfKeyIndex<Record>(line.keyIndex);

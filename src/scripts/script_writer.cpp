@@ -21,11 +21,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kMarkerRule = "-----------------------------------";  // 35 hyphens
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-constexpr std::string_view kBlanks = " \t";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Where in text the last `count` bytes before end that are not blanks begin
 // (text holds that many).
@@ -91,13 +86,14 @@ void addChanged(CodeLineList& lines, const std::array<Record, N>& working,
 //
 // A head is a record part and a field part, "BusinessInfo[BAKERY]" and
 // ".density=": it is split after its last "]" (a head without one is all
-// record part). The matcher walks the code as read and passes over its
-// blanks, so the line is never copied without them. The matcher holds the distinct parts, not the
-// heads: a business script's thousand heads are some fifty record parts and twenty field parts, a
-// few hundred nodes instead of thousands, so the matcher is quick to build and its table stays in
-// the processor's nearest cache. A head occurs where its record part ends and its field part
-// starts. Entries with the same head (a business's AddCommodity entries) queue under that head in
-// list order.
+// record part). The matcher holds the distinct parts, not the heads: a
+// business script's thousand heads are some fifty record parts and twenty
+// field parts, a few hundred nodes instead of thousands, so the matcher is
+// quick to build and its table stays in the processor's nearest cache. A
+// head occurs where its record part ends and its field part starts. Entries
+// with the same head (a business's AddCommodity entries) queue under that
+// head in list order. The matcher walks the code as read and passes over its
+// blanks, so no line is copied without them.
 class PendingHeads {
 public:
     PendingHeads(const CodeLineList& codeArray, int fileNumber) {
@@ -274,13 +270,12 @@ std::size_t rewriteLine(std::string_view line, PendingHeads& pending, const Code
     // to the end of the code when it has none. Other code on the same line
     // (before the setting or behind its ";") is kept, so a line with two
     // statements does not lose the second one.
-    const std::size_t start = match.at;
     std::size_t end = code.size();
     const std::size_t semi = code.find(';', match.end);
     if (semi != std::string_view::npos) {
         end = semi + 1;
     }
-    const std::string_view before = code.substr(0, start);
+    const std::string_view before = code.substr(0, match.at);
     const std::string_view after = code.substr(end);
     const std::string_view comment = line.substr(code.size());
     const CodeLine& entry = codeArray[match.entry];

@@ -95,8 +95,7 @@ std::string removeBlanks(std::string_view text) {
 
 void removeBlanks(std::string_view text, std::string& out) {
     out.resize(text.size());
-    const auto end = std::remove_copy_if(text.begin(), text.end(), out.begin(),
-                                         [](char c) { return c == ' ' || c == '\t'; });
+    const auto end = std::remove_copy_if(text.begin(), text.end(), out.begin(), isBlank);
     out.resize(static_cast<std::size_t>(end - out.begin()));
 }
 

@@ -42,6 +42,12 @@ std::string removeCharacter(std::string_view text, char drop);
 std::string removeSpaces(std::string_view text);
 std::string removeTabs(std::string_view text);
 
+// The blanks of a script line: spaces and tabs.
+inline constexpr std::string_view kBlanks = " \t";
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // Both of the above: what the reader and the writer match lines on. The
 // second form writes into a buffer that a caller keeps from line to line.
 std::string removeBlanks(std::string_view text);
