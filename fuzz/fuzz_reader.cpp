@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::string_view line : splitLines(bytes)) {
         crLf.append(line).append("\r\n");
     }
-    const SettingsModel codes = fuzz::modelWithCodes();
+    static const SettingsModel codes = fuzz::modelWithCodes();
     SettingsModel model = codes;
     SettingsModel checked = codes;
     SettingsModel saved = codes;

@@ -25,7 +25,4 @@ enum class Input { File, Terminal };
 CommandResult runCommand(const std::vector<std::string>& argv, Input input = Input::File,
                          const std::string& text = "");
 
-// The lines of a text, without their line ends ("\n" or "\r\n").
-std::vector<std::string> linesOf(const std::string& text);
-
 }  // namespace tg::test

@@ -244,9 +244,11 @@ TEST_P(CliTable, Case) {
         const std::string err = tablePaths(result.err, rootName, r.args);
         const std::string what = c.id + "-" + std::to_string(n + 1);
         EXPECT_EQ(result.exitCode, r.status) << "run " << what << "\n" << err;
-        EXPECT_EQ(out, r.out.text()) << "run " << what;
-        EXPECT_EQ(err, r.err.text()) << "run " << what;
-        if (out != r.out.text() || err != r.err.text()) {  // kept for a look
+        const std::string wantOut = r.out.text();
+        const std::string wantErr = r.err.text();
+        EXPECT_EQ(out, wantOut) << "run " << what;
+        EXPECT_EQ(err, wantErr) << "run " << what;
+        if (out != wantOut || err != wantErr) {  // kept for a look
             stdfs::create_directories("cli-actual");
             writeBytes("cli-actual/" + c.table + "-" + what + ".out", out);
             writeBytes("cli-actual/" + c.table + "-" + what + ".err", err);
@@ -255,25 +257,24 @@ TEST_P(CliTable, Case) {
 
     // Only the files the case names have changed, and as it says.
     const auto after = test::entriesBelow(root);
-    const auto entry = [](const std::map<std::string, std::string>& all, const std::string& path) {
-        return all.count(path) != 0 ? all.at(path) : std::string("gone");
-    };
     std::set<std::string> named;
     for (const Words& f : c.files) {
         const std::string path = expand(f[0]);
         named.insert(path);
         if (f[1] == "changed") {
-            EXPECT_NE(entry(after, path), entry(before, path)) << path;
+            EXPECT_NE(test::entryAt(after, path), test::entryAt(before, path)) << path;
         } else {
-            EXPECT_EQ(entry(after, path), f[1] == "="   ? entry(after, f[2])
-                                          : f[1] == "<" ? "file " + readBytes(kTables + f[2])
-                                                        : f[1])
+            EXPECT_EQ(test::entryAt(after, path), f[1] == "=" ? test::entryAt(after, f[2])
+                                                  : f[1] == "<"
+                                                      ? "file " + readBytes(kTables + f[2])
+                                                      : f[1])
                 << path;
         }
     }
     for (const auto* all : {&before, &after}) {
         for (const auto& [path, ignored] : *all) {
-            EXPECT_TRUE(named.count(path) != 0 || entry(after, path) == entry(before, path))
+            EXPECT_TRUE(named.count(path) != 0 ||
+                        test::entryAt(after, path) == test::entryAt(before, path))
                 << "changed: " << path;
         }
     }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "fs/file_system.h"
-#include "run_command.h"
 #include "scripts/code_tables.h"
 #include "test_support.h"
 

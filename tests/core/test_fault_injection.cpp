@@ -180,9 +180,6 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
     const Notices notices = c.run(w);
     w.fs.arm(std::nullopt, "");
     const auto after = test::entriesBelow(w.root.path());
-    const auto entry = [](const std::map<std::string, std::string>& all, const std::string& path) {
-        return all.count(path) != 0 ? all.at(path) : std::string("gone");
-    };
 
     EXPECT_GT(w.fs.hits, 0) << "the failure was never injected";
     ASSERT_EQ(notices.size(), 1u);
@@ -199,19 +196,19 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
     // The file keeps its old bytes, or is not made; but a folder that could
     // not be flushed comes after the new file is in place.
     if (f.step != FsStep::FlushFolder) {
-        EXPECT_EQ(entry(after, target), entry(before, target));
+        EXPECT_EQ(test::entryAt(after, target), test::entryAt(before, target));
     } else if (!source.empty()) {
-        EXPECT_EQ(entry(after, target), entry(after, source));
+        EXPECT_EQ(test::entryAt(after, target), test::entryAt(after, source));
     } else {
-        EXPECT_NE(entry(after, target), entry(before, target));
+        EXPECT_NE(test::entryAt(after, target), test::entryAt(before, target));
     }
     // A copying command stops there; a save goes on with the other scripts.
     for (std::size_t other = 0; other < c.files.size(); ++other) {
         const std::string& path = c.files[other].first;
         if (c.name == "save" && (other != f.file || f.step == FsStep::FlushFolder)) {
-            EXPECT_EQ(entry(after, path), entry(cleanSave(), path));
+            EXPECT_EQ(test::entryAt(after, path), test::entryAt(cleanSave(), path));
         } else if (other > f.file) {
-            EXPECT_EQ(entry(after, path), entry(before, path));
+            EXPECT_EQ(test::entryAt(after, path), test::entryAt(before, path));
         }
     }
     for (const auto& [path, ignored] : after) {
@@ -229,7 +226,8 @@ TEST_P(FaultInjection, IsReportedAndLosesNothing) {
                 s.bCityHasChanged && s.bDataHasChanged);
     if (c.name == "save" && f.step != FsStep::FlushFolder) {
         EXPECT_TRUE(saveProject(w.ctx).empty());
-        EXPECT_EQ(entry(test::entriesBelow(w.root.path()), target), entry(cleanSave(), target));
+        EXPECT_EQ(test::entryAt(test::entriesBelow(w.root.path()), target),
+                  test::entryAt(cleanSave(), target));
     }
     // A folder is a project once its marker is there, and that goes last.
     if (c.name == "new_project" && f.step != FsStep::FlushFolder) {

@@ -10,7 +10,6 @@
 
 #include "fs/paths.h"
 #include "project/program_folders.h"
-#include "run_command.h"
 #include "test_support.h"
 
 namespace tg {

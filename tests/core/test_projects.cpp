@@ -13,7 +13,6 @@
 #include "project/commands.h"
 #include "project/projects.h"
 #include "project/startup.h"
-#include "run_command.h"
 #include "scripts/script_files.h"
 #include "test_support.h"
 
@@ -51,6 +50,9 @@ struct Folders {
 };
 
 TEST(FirstStart, AFolderThatCannotBeMadeLeavesTheNextStartAFirstStart) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a symbolic link needs a privilege that a Windows user does not have";
+#endif
     Folders f;
     stdfs::remove_all(f.app + "Backup");
     stdfs::create_symlink(f.app + "nowhere", f.app + "Backup");

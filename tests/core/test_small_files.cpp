@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "project/small_files.h"
-#include "run_command.h"
 #include "test_support.h"
 
 namespace tg {

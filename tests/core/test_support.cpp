@@ -10,7 +10,6 @@
 
 #include "fs/native_paths.h"
 #include "fs/paths.h"
-#include "run_command.h"
 
 namespace tg::test {
 
@@ -187,6 +186,11 @@ std::optional<std::string> FailOneFile::faultAt(FsStep step, const std::string& 
     }
     ++hits;
     return "injected failure";
+}
+
+std::string entryAt(const std::map<std::string, std::string>& entries, const std::string& path) {
+    const auto at = entries.find(path);
+    return at != entries.end() ? at->second : std::string("gone");
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

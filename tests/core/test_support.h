@@ -51,6 +51,9 @@ void copyDemoGame(const std::string& folder);
 // Lists the names in a folder, sorted (hidden ones included).
 std::string listFolder(const std::string& folder);
 
+// The lines of a text, without their line ends ("\n" or "\r\n").
+std::vector<std::string> linesOf(const std::string& text);
+
 // The words of a line of a test table: blanks separate them; a word in
 // double quotes may hold blanks and the escapes \r \n \" \\ and \xHH.
 std::vector<std::string> wordsOf(const std::string& line);
@@ -80,6 +83,9 @@ private:
 // Every entry below a folder (ending in the separator), by its path relative
 // to it: "file " and the bytes, "folder", or "link to " and the link's text.
 std::map<std::string, std::string> entriesBelow(const std::string& folder);
+
+// The entry at path in what entriesBelow gave, or "gone".
+std::string entryAt(const std::map<std::string, std::string>& entries, const std::string& path);
 
 // The text with its ASCII capitals lowered and every other byte kept: what
 // the case-blind searches are held against.

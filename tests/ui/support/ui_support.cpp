@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "scripts/script_files.h"
+
 namespace tg::test {
 
 MsgAnswer ScriptedMessageBox::show(QWidget*, const QString& title, const QString& text,
@@ -28,9 +30,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 QByteArray scripts(const QString& folder) {
     QByteArray all;
-    for (const char* name :
-         {"blocksettings.lua", "businesssettings.lua", "commoditysettings.lua", "hub.lua"}) {
-        all += readFile(folder + QLatin1String(name)) + '\0';
+    for (std::string_view name : kScriptFiles) {
+        all += readFile(folder + QLatin1String(name.data(), static_cast<qsizetype>(name.size()))) +
+               '\0';
     }
     return all;
 }
