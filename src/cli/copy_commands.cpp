@@ -18,13 +18,6 @@ namespace tg::cli {
 
 namespace {
 
-std::string withoutTrailingSeparator(std::string folder) {
-    while (folder.size() > 1 && folder.back() == kPathSeparator) {
-        folder.pop_back();
-    }
-    return folder;
-}
-
 // GamePath from tgedit.cfg; false (with the messages printed) when there is
 // none to be had.
 bool readGamePath(AppContext& ctx) {
@@ -126,7 +119,7 @@ int runNew(AppContext& ctx, const std::string& name, const std::optional<std::st
         printError("the project " + name + " was not created");
         return kFailed;
     }
-    writeOut(withoutTrailingSeparator(ctx.state.ProjectPath) + "\n");
+    writeOut(withoutTrailingSeparators(ctx.state.ProjectPath) + "\n");
     return kDone;
 }
 
@@ -148,7 +141,7 @@ int runImport(AppContext& ctx, const std::string& projectDir, bool yes) {
         return kRefused;
     }
     if (!yes && inputIsTerminal()) {
-        std::fputs(("The four scripts of " + withoutTrailingSeparator(ctx.state.ProjectPath) +
+        std::fputs(("The four scripts of " + withoutTrailingSeparators(ctx.state.ProjectPath) +
                     " go into " + target + ".\n")
                        .c_str(),
                    stderr);

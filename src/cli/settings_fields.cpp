@@ -15,9 +15,6 @@ namespace tg::cli {
 
 namespace {
 
-constexpr RecordKind kKinds[] = {RecordKind::Block, RecordKind::Business, RecordKind::Commodity,
-                                 RecordKind::Tweaks};
-
 std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
@@ -324,9 +321,9 @@ std::string diffSettings(const SettingsModel& before, const SettingsModel& after
 }
 
 std::optional<RecordKind> kindNamed(std::string_view name) {
-    for (const RecordKind kind : kKinds) {
-        if (equalsIgnoreCase(name, recordKindInfo(kind).name)) {
-            return kind;
+    for (const RecordKindInfo& info : recordKinds()) {
+        if (equalsIgnoreCase(name, info.name)) {
+            return info.kind;
         }
     }
     return std::nullopt;
@@ -334,8 +331,8 @@ std::optional<RecordKind> kindNamed(std::string_view name) {
 
 std::string kindNames() {
     std::string names;
-    for (const RecordKind kind : kKinds) {
-        names += (names.empty() ? "" : ", ") + std::string(recordKindInfo(kind).name);
+    for (const RecordKindInfo& info : recordKinds()) {
+        names += (names.empty() ? "" : ", ") + std::string(info.name);
     }
     return names;
 }

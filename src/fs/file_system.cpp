@@ -496,10 +496,7 @@ FsStatus FileSystem::copyFileAtomic(const std::string& from, const std::string& 
 }
 
 FsStatus FileSystem::createFolder(const std::string& path) {
-    std::string folder = path;
-    while (folder.size() > 1 && folder.back() == kPathSeparator) {
-        folder.pop_back();
-    }
+    const std::string folder = withoutTrailingSeparators(path);
     const std::string real = resolve(folder);
     if (auto fault = faultAt(FsStep::CreateFolder, real)) {
         return FsError{folder, *fault};

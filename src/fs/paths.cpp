@@ -9,6 +9,13 @@ std::string withTrailingSeparator(std::string folder) {
     return folder;
 }
 
+std::string withoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == kPathSeparator) {
+        path.pop_back();
+    }
+    return path;
+}
+
 std::string lastPathPart(std::string_view path) {
     if (!path.empty() && path.back() == kPathSeparator) {
         path.remove_suffix(1);

@@ -17,6 +17,10 @@ inline constexpr char kPathSeparator = '/';
 // (an empty text stays empty).
 std::string withTrailingSeparator(std::string folder);
 
+// The path with its trailing separators taken off, the root's own kept
+// ("/home/ann/" gives "/home/ann", "/" stays "/").
+std::string withoutTrailingSeparators(std::string path);
+
 // The name after the last separator, one trailing separator ignored:
 // "/home/ann/Projects/MyCity/" and "/home/ann/Projects/MyCity" both give
 // "MyCity"; "/" and a text without a separator give "".

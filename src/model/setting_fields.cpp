@@ -7,10 +7,10 @@ namespace tg {
 namespace {
 
 constexpr std::array<RecordKindInfo, 4> kKinds = {{
-    {RecordKind::Block, "block", 0, 0, "Block[", "]"},
-    {RecordKind::Business, "business", 1, 1, "BusinessInfo[", "]"},
-    {RecordKind::Commodity, "commodity", 3, 2, "Commodity[", "]"},
-    {RecordKind::Tweaks, "tweaks", 2, 3, "Tweaks", ""},
+    {RecordKind::Block, "block", 0, "Block[", "]"},
+    {RecordKind::Business, "business", 1, "BusinessInfo[", "]"},
+    {RecordKind::Commodity, "commodity", 2, "Commodity[", "]"},
+    {RecordKind::Tweaks, "tweaks", 3, "Tweaks", ""},
 }};
 
 using T = SettingType;
@@ -107,6 +107,10 @@ const std::array<SettingField<Tw>, 10> kTweaksFields = {{
 
 const RecordKindInfo& recordKindInfo(RecordKind kind) {
     return kKinds[static_cast<std::size_t>(kind)];
+}
+
+std::span<const RecordKindInfo> recordKinds() {
+    return kKinds;
 }
 
 std::string recordHead(RecordKind kind, std::string_view code) {

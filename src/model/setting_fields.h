@@ -45,13 +45,14 @@ enum class RecordKind : std::uint8_t { Block, Business, Commodity, Tweaks };
 struct RecordKindInfo {
     RecordKind kind;
     std::string_view name;        // "block", "business", "commodity", "tweaks"
-    int readerKind;               // 0 blocks, 1 businesses, 2 tweaks, 3 commodities (load order)
     int fileNumber;               // 0 blocksettings.lua, 1 businesssettings.lua,
                                   // 2 commoditysettings.lua, 3 hub.lua
     std::string_view headBefore;  // the record part of a written line: headBefore + code +
     std::string_view headAfter;   // headAfter ("Block[" AIRPORT "]"); the tweaks: "Tweaks"
 };
 const RecordKindInfo& recordKindInfo(RecordKind kind);
+// All four, in the order of RecordKind.
+std::span<const RecordKindInfo> recordKinds();
 
 // The kind of each record type.
 template <class Record>
@@ -130,13 +131,16 @@ std::span<const SettingField<TweaksRecord>> settingFields<TweaksRecord>();
 
 // The fields of a kind in the order the writer generates their lines.
 template <class Record>
-std::vector<const SettingField<Record>*> fieldsInWriteOrder() {
-    std::vector<const SettingField<Record>*> fields;
-    for (const SettingField<Record>& field : settingFields<Record>()) {
-        fields.push_back(&field);
-    }
-    std::sort(fields.begin(), fields.end(),
-              [](const auto* a, const auto* b) { return a->writeOrder < b->writeOrder; });
+const std::vector<const SettingField<Record>*>& fieldsInWriteOrder() {
+    static const std::vector<const SettingField<Record>*> fields = [] {
+        std::vector<const SettingField<Record>*> inOrder;
+        for (const SettingField<Record>& field : settingFields<Record>()) {
+            inOrder.push_back(&field);
+        }
+        std::sort(inOrder.begin(), inOrder.end(),
+                  [](const auto* a, const auto* b) { return a->writeOrder < b->writeOrder; });
+        return inOrder;
+    }();
     return fields;
 }
 

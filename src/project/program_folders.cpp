@@ -17,13 +17,6 @@ constexpr const char* kShippedFile = "blk_code.txt";
 constexpr const char* kUserFiles = "tgedit.cfg, Projects and Backup";
 
 // The folder without its trailing separators.
-std::string withoutTrailingSeparators(std::string folder) {
-    while (folder.size() > 1 && folder.back() == kPathSeparator) {
-        folder.pop_back();
-    }
-    return folder;
-}
-
 // The folder above, or nothing at the root.
 std::optional<std::string> parentOf(const std::string& folder) {
     const auto cut = folder.rfind(kPathSeparator);
