@@ -131,10 +131,6 @@ std::vector<std::string> scriptsOf(const std::string& project) {
     return out;
 }
 
-std::string runScriptsInLua(const std::string& stubs, const std::string& project) {
-    return runScripts(stubs, scriptsOf(project));
-}
-
 // Everything the benchmarks work on, made once before the run.
 class Workspace {
 public:
@@ -248,7 +244,7 @@ private:
             input.loadBytes += readWhole(table).size();
         }
         check(input);
-        if (const std::string failure = runScriptsInLua(luaStubs_, input.loadProject);
+        if (const std::string failure = runScripts(luaStubs_, scriptsOf(input.loadProject));
             !failure.empty()) {
             throw std::runtime_error("Lua cannot run the " + name + " scripts: " + failure);
         }
