@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
+#include <string>
 
 #include "project/app_context.h"
 #include "project/edits.h"
@@ -27,33 +29,22 @@ constexpr int kMarkupLength = 10;
 // membership item fits it).
 constexpr int kValueWidth = 120;
 
-// Membership items and the identifiers they store.
-constexpr int kMainItem = 0;
-constexpr int kEntertainmentItem = 1;
-constexpr int kStayOverItem = 2;
-const char* const kMainShopping = "MAINSHOPPING";
-const char* const kEntertainmentShopping = "ENTERTAINMENTSHOPPING";
-const char* const kStayOverShopping = "STAYOVERSHOPPING";
+// The membership list's items stand for the shopping groups, in their
+// order; a group it does not know shows the last item, and anything but the
+// first two items stores the last group.
+constexpr int kLastGroup = static_cast<int>(std::size(kShoppingGroups)) - 1;
 
 int membershipItem(const std::string& membership) {
-    if (membership == kMainShopping) {
-        return kMainItem;
+    for (int item = 0; item < kLastGroup; ++item) {
+        if (membership == kShoppingGroups[item]) {
+            return item;
+        }
     }
-    if (membership == kEntertainmentShopping) {
-        return kEntertainmentItem;
-    }
-    return kStayOverItem;
+    return kLastGroup;
 }
 
 std::string membershipOf(int item) {
-    switch (item) {
-        case kMainItem:
-            return kMainShopping;
-        case kEntertainmentItem:
-            return kEntertainmentShopping;
-        default:
-            return kStayOverShopping;
-    }
+    return std::string(kShoppingGroups[item >= 0 && item < kLastGroup ? item : kLastGroup]);
 }
 
 QLineEdit* cityBox(const QString& name, QWidget* parent, const QString& tip = QString()) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
 #include <string_view>
 
@@ -21,6 +22,15 @@ class MessageBoxService;
 
 // The number boxes and pick lists of the editor views and the block dialog:
 // making them, showing a value in them, and reading them back into a record.
+
+// The setting field of Record named `name`. The views name their fields by
+// literal names, so a name missing from the table is a slip in the program.
+template <class Record>
+const SettingField<Record>& viewField(std::string_view name) {
+    const SettingField<Record>* field = fieldNamed<Record>(name);
+    Q_ASSERT_X(field != nullptr, "viewField", "no setting field of that name");
+    return *field;
+}
 
 // A text box for a number: its control name, tooltip (none when empty) and
 // width in pixels.
