@@ -334,14 +334,13 @@ void BusinessView::lst_BusinessName_Click() {
     // A copy: the slot rules below fire while the record is being shown.
     const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
 
-    showInBox(txt_BusinessDensity, fixedNumber<BusinessRecord>(r.density, 2, "density"));
+    showInBox(txt_BusinessDensity, fixedNumber(r, "density", 2));
     showInBox(txt_BusinessMinHeight, plainNumber(r.minheight));
     showInBox(txt_BusinessMaxHeight, plainNumber(r.maxheight));
     showOffered(cmb_BusinessMaxSides, "maxside", r.maxside);
     showOffered(cmb_BusinessMinArea, "minarea", r.minarea);
     showOffered(cmb_BusinessMaxArea, "maxarea", r.maxarea);
-    showInBox(txt_BusinessTimeInStore,
-              fixedNumber<BusinessRecord>(r.timeinstore, 2, "timeinstore"));
+    showInBox(txt_BusinessTimeInStore, fixedNumber(r, "timeinstore", 2));
     // An hour the list does not offer shows its last item.
     const std::span<const int> hours = openingTimes();
     auto opening = std::find(hours.begin(), hours.end(), r.openingtime);
@@ -353,12 +352,10 @@ void BusinessView::lst_BusinessName_Click() {
     showInBox(txt_BusinessFootPrintBand, plainNumber(r.footprintband));
     showInBox(txt_BusinessRefurbishCost, plainNumber(r.refurbcost));
     showInBox(txt_BusinessStockCapacity, plainNumber(r.stockcapacity));
-    showInBox(txt_BusinessElectricalNeed,
-              fixedNumber<BusinessRecord>(r.electricalneed, 2, "electricalneed"));
-    showInBox(txt_BusinessGasNeed, fixedNumber<BusinessRecord>(r.gasneed, 2, "gasneed"));
-    showInBox(txt_BusinessTelecomNeed,
-              fixedNumber<BusinessRecord>(r.telecomneed, 2, "telecomneed"));
-    showInBox(txt_BusinessWaterNeed, fixedNumber<BusinessRecord>(r.waterneed, 2, "waterneed"));
+    showInBox(txt_BusinessElectricalNeed, fixedNumber(r, "electricalneed", 2));
+    showInBox(txt_BusinessGasNeed, fixedNumber(r, "gasneed", 2));
+    showInBox(txt_BusinessTelecomNeed, fixedNumber(r, "telecomneed", 2));
+    showInBox(txt_BusinessWaterNeed, fixedNumber(r, "waterneed", 2));
 
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));

@@ -241,10 +241,9 @@ void CityCommodityView::ShowCityTweaks() {
     showInBox(txt_Lease, plainNumber(t.blockleaselength));
     cmb_CityOwnable->setCurrentIndex(t.citybusinessesownable ? 1 : 0);
     cmb_DaysOff->setCurrentIndex(t.daysoff ? 1 : 0);
-    showInBox(txt_multiE, fixedNumber<TweaksRecord>(t.railutilincomeEASY, 1, "railutilincomeEASY"));
-    showInBox(txt_multiM,
-              fixedNumber<TweaksRecord>(t.railutilincomeMEDIUM, 1, "railutilincomeMEDIUM"));
-    showInBox(txt_multiH, fixedNumber<TweaksRecord>(t.railutilincomeHARD, 1, "railutilincomeHARD"));
+    showInBox(txt_multiE, fixedNumber(t, "railutilincomeEASY", 1));
+    showInBox(txt_multiM, fixedNumber(t, "railutilincomeMEDIUM", 1));
+    showInBox(txt_multiH, fixedNumber(t, "railutilincomeHARD", 1));
     showInBox(txt_freightE, plainNumber(t.dailyfreightEASY));
     showInBox(txt_freightM, plainNumber(t.dailyfreightMEDIUM));
     showInBox(txt_freightH, plainNumber(t.dailyfreightHARD));
@@ -296,8 +295,8 @@ void CityCommodityView::lst_CommodityName_Click() {
         return;
     }
     const CommodityRecord& c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
-    showInBox(txt_Markup, fixedNumber<CommodityRecord>(c.markup, 2, "markup"), kMarkupLength);
-    showInBox(txt_Value, fixedNumber<CommodityRecord>(c.value, 2, "value"));
+    showInBox(txt_Markup, fixedNumber(c, "markup", 2), kMarkupLength);
+    showInBox(txt_Value, fixedNumber(c, "value", 2));
     cmb_CommodityMembership->setCurrentIndex(membershipItem(c.membership));
     const QString name = qtText(c.displayName);
     cmd_CommoditySet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));

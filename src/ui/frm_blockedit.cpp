@@ -138,7 +138,7 @@ void frm_blockedit::showControls() {
     const BlockRecord& b =
         ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
     showInBox(txt_Value, plainNumber(b.value));
-    showInBox(txt_Prestige, fixedNumber<BlockRecord>(b.prestige, 1, "prestige"));
+    showInBox(txt_Prestige, fixedNumber(b, "prestige", 1));
     opt_BuildingRights[b.buildingrights ? 0 : 1]->setChecked(true);
     opt_Ownability[b.ownable ? 0 : 1]->setChecked(true);
 }

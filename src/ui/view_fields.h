@@ -48,12 +48,13 @@ QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent);
 // Number forms of the boxes: plain decimal, and a fixed number of decimals.
 QString plainNumber(long long value);
 
-// A number of the record's field, shown with `decimals` decimals, or in the
+// The record's field `name`, shown with `decimals` decimals, or in the
 // field's written form where that keeps more (formatShown): a Set on an
 // untouched box stores what the writer would have written.
 template <class Record>
-QString fixedNumber(double value, int decimals, std::string_view field) {
-    return qtText(formatShown(value, decimals, fieldNamed<Record>(field)->form));
+QString fixedNumber(const Record& record, std::string_view name, int decimals) {
+    const SettingField<Record>& field = viewField<Record>(name);
+    return qtText(formatShown(settingNumber(record, field), decimals, field.form));
 }
 
 // Shows text in a box that holds at most `limit` typed characters. A longer
