@@ -19,7 +19,6 @@
 #include "project/edits.h"
 #include "scripts/numbers.h"
 #include "ui/help_label.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
 

@@ -16,7 +16,6 @@
 #include "project/app_context.h"
 #include "project/edits.h"
 #include "ui/help_label.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
 

@@ -13,7 +13,6 @@
 
 #include "project/app_context.h"
 #include "project/edits.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/placement.h"
 #include "ui/view_fields.h"

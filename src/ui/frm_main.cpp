@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QImage>
 #include <QImageReader>
