@@ -11,13 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <span>
+#include <utility>
 
 #include "model/identifiers.h"
 #include "project/app_context.h"
 #include "project/edits.h"
 #include "scripts/numbers.h"
 #include "ui/help_label.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
 
@@ -44,15 +45,37 @@ namespace {
 constexpr int kAmountLength = 3;
 // Width of every value box and number list, so that they line up.
 constexpr int kValueWidth = 96;
-constexpr int kMaxAmount = 100;
 
-// Items of the number lists: the first and last number offered.
-constexpr int kFirstArea = 1;
-constexpr int kLastArea = 49;
-constexpr int kFirstSides = 1;
-constexpr int kLastSides = 7;
-constexpr int kFirstHour = 0;
-constexpr int kLastHour = 23;
+// The first and last number the editors offer for a business field; the
+// table of setting fields keeps them.
+std::pair<int, int> offered(std::string_view name) {
+    const auto& range = viewField<BusinessRecord>(name).offered;
+    Q_ASSERT_X(range.has_value(), "offered", "the field offers the whole range of its type");
+    return *range;
+}
+
+// The items of a number list: the numbers offered for its field.
+QStringList offeredItems(std::string_view name) {
+    const auto [first, last] = offered(name);
+    return numberItems(first, last);
+}
+
+// Chooses the item of a number list for a value of its field.
+void showOffered(PickList* list, std::string_view name, int value) {
+    const auto [first, last] = offered(name);
+    showNumberItem(list, first, last, value);
+}
+
+// The only opening hours offered, in the order of their list.
+std::span<const int> openingTimes() {
+    return viewField<BusinessRecord>("openingtime").choices;
+}
+
+// The least and the most of a commodity the amount boxes take (every entry
+// offers the same).
+std::pair<int, int> amounts() {
+    return offered("commodity1");
+}
 
 QLineEdit* businessBox(const QString& name, const QString& tip, QWidget* parent) {
     return numberBox(name, tip, kValueWidth, parent);
@@ -276,11 +299,10 @@ void BusinessView::fillNames() {
 }
 
 void BusinessView::FillLists() {
-    const QStringList areas = numberItems(kFirstArea, kLastArea);
-    addItemsQuietly(cmb_BusinessMinArea, areas);
-    addItemsQuietly(cmb_BusinessMaxArea, areas);
-    addItemsQuietly(cmb_BusinessMaxSides, numberItems(kFirstSides, kLastSides));
-    addItemsQuietly(cmb_BusinessClosingTime, numberItems(kFirstHour, kLastHour));
+    addItemsQuietly(cmb_BusinessMinArea, offeredItems("minarea"));
+    addItemsQuietly(cmb_BusinessMaxArea, offeredItems("maxarea"));
+    addItemsQuietly(cmb_BusinessMaxSides, offeredItems("maxside"));
+    addItemsQuietly(cmb_BusinessClosingTime, offeredItems("closingtime"));
 
     QStringList commodityNames;
     for (const auto& commodity : ctx_.state.model.EditCommodities) {
@@ -291,8 +313,11 @@ void BusinessView::FillLists() {
         addItemsQuietly(list, commodityNames);
     }
 
-    addItemsQuietly(cmb_BusinessOpeningTime,
-                    {QStringLiteral("9"), QStringLiteral("18"), QStringLiteral("0")});
+    QStringList openingItems;
+    for (const int hour : openingTimes()) {
+        openingItems.append(plainNumber(hour));
+    }
+    addItemsQuietly(cmb_BusinessOpeningTime, openingItems);
 }
 
 int BusinessView::selectedBusiness() const {
@@ -308,25 +333,28 @@ void BusinessView::lst_BusinessName_Click() {
     // A copy: the slot rules below fire while the record is being shown.
     const BusinessRecord r = ctx_.state.model.EditBusinesses[static_cast<std::size_t>(s)];
 
-    showInBox(txt_BusinessDensity, fixedNumber<BusinessRecord>(r.density, 2, "density"));
+    showInBox(txt_BusinessDensity, fixedNumber(r, "density", 2));
     showInBox(txt_BusinessMinHeight, plainNumber(r.minheight));
     showInBox(txt_BusinessMaxHeight, plainNumber(r.maxheight));
-    showNumberItem(cmb_BusinessMaxSides, kFirstSides, kLastSides, r.maxside);
-    showNumberItem(cmb_BusinessMinArea, kFirstArea, kLastArea, r.minarea);
-    showNumberItem(cmb_BusinessMaxArea, kFirstArea, kLastArea, r.maxarea);
-    showInBox(txt_BusinessTimeInStore,
-              fixedNumber<BusinessRecord>(r.timeinstore, 2, "timeinstore"));
-    cmb_BusinessOpeningTime->setCurrentIndex(r.openingtime == 9 ? 0 : r.openingtime == 18 ? 1 : 2);
-    showNumberItem(cmb_BusinessClosingTime, kFirstHour, kLastHour, r.closingtime);
+    showOffered(cmb_BusinessMaxSides, "maxside", r.maxside);
+    showOffered(cmb_BusinessMinArea, "minarea", r.minarea);
+    showOffered(cmb_BusinessMaxArea, "maxarea", r.maxarea);
+    showInBox(txt_BusinessTimeInStore, fixedNumber(r, "timeinstore", 2));
+    // An hour the list does not offer shows its last item.
+    const std::span<const int> hours = openingTimes();
+    auto opening = std::find(hours.begin(), hours.end(), r.openingtime);
+    if (opening == hours.end()) {
+        opening = hours.end() - 1;
+    }
+    cmb_BusinessOpeningTime->setCurrentIndex(static_cast<int>(opening - hours.begin()));
+    showOffered(cmb_BusinessClosingTime, "closingtime", r.closingtime);
     showInBox(txt_BusinessFootPrintBand, plainNumber(r.footprintband));
     showInBox(txt_BusinessRefurbishCost, plainNumber(r.refurbcost));
     showInBox(txt_BusinessStockCapacity, plainNumber(r.stockcapacity));
-    showInBox(txt_BusinessElectricalNeed,
-              fixedNumber<BusinessRecord>(r.electricalneed, 2, "electricalneed"));
-    showInBox(txt_BusinessGasNeed, fixedNumber<BusinessRecord>(r.gasneed, 2, "gasneed"));
-    showInBox(txt_BusinessTelecomNeed,
-              fixedNumber<BusinessRecord>(r.telecomneed, 2, "telecomneed"));
-    showInBox(txt_BusinessWaterNeed, fixedNumber<BusinessRecord>(r.waterneed, 2, "waterneed"));
+    showInBox(txt_BusinessElectricalNeed, fixedNumber(r, "electricalneed", 2));
+    showInBox(txt_BusinessGasNeed, fixedNumber(r, "gasneed", 2));
+    showInBox(txt_BusinessTelecomNeed, fixedNumber(r, "telecomneed", 2));
+    showInBox(txt_BusinessWaterNeed, fixedNumber(r, "waterneed", 2));
 
     for (std::size_t k = 0; k < kCommodityEntries; ++k) {
         cmb_BusinessCommodities[k]->setCurrentIndex(CommodityIndexOf(r.commodities[k].commodity));
@@ -391,7 +419,8 @@ void BusinessView::cmb_BusinessCommodities_Click(int k) {
     if (shown == kNoneItem) {
         showInBox(txt_BusinessCommodities[i], QStringLiteral("0"), kAmountLength);
     } else if (shown >= 0) {
-        showInBox(txt_BusinessCommodities[i], QStringLiteral("100"), kAmountLength);
+        // A commodity chosen comes with the most a slot takes.
+        showInBox(txt_BusinessCommodities[i], plainNumber(amounts().second), kAmountLength);
     }
 }
 
@@ -402,10 +431,11 @@ void BusinessView::txt_BusinessCommodities_Change(int k) {
     const auto i = static_cast<std::size_t>(k);
     QLineEdit* box = txt_BusinessCommodities[i];
     QComboBox* list = cmb_BusinessCommodities[i];
+    const auto [least, most] = amounts();
     const double v = readNumber(box->text().toStdString());
-    if (v > kMaxAmount) {
-        showInBox(box, QStringLiteral("100"), kAmountLength);
-    } else if (v < 1) {
+    if (v > most) {
+        showInBox(box, plainNumber(most), kAmountLength);
+    } else if (v < least) {
         list->setCurrentIndex(kNoneItem);
     }
     if (readNumber(box->text().toStdString()) > 0 && list->currentIndex() == kNoneItem) {

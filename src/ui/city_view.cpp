@@ -10,11 +10,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
+#include <string>
 
 #include "project/app_context.h"
 #include "project/edits.h"
 #include "ui/help_label.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/view_fields.h"
 
@@ -27,33 +28,22 @@ constexpr int kMarkupLength = 10;
 // membership item fits it).
 constexpr int kValueWidth = 120;
 
-// Membership items and the identifiers they store.
-constexpr int kMainItem = 0;
-constexpr int kEntertainmentItem = 1;
-constexpr int kStayOverItem = 2;
-const char* const kMainShopping = "MAINSHOPPING";
-const char* const kEntertainmentShopping = "ENTERTAINMENTSHOPPING";
-const char* const kStayOverShopping = "STAYOVERSHOPPING";
+// The membership list's items stand for the shopping groups, in their
+// order; a group it does not know shows the last item, and anything but the
+// first two items stores the last group.
+constexpr int kLastGroup = static_cast<int>(std::size(kShoppingGroups)) - 1;
 
 int membershipItem(const std::string& membership) {
-    if (membership == kMainShopping) {
-        return kMainItem;
+    for (int item = 0; item < kLastGroup; ++item) {
+        if (membership == kShoppingGroups[item]) {
+            return item;
+        }
     }
-    if (membership == kEntertainmentShopping) {
-        return kEntertainmentItem;
-    }
-    return kStayOverItem;
+    return kLastGroup;
 }
 
 std::string membershipOf(int item) {
-    switch (item) {
-        case kMainItem:
-            return kMainShopping;
-        case kEntertainmentItem:
-            return kEntertainmentShopping;
-        default:
-            return kStayOverShopping;
-    }
+    return std::string(kShoppingGroups[item >= 0 && item < kLastGroup ? item : kLastGroup]);
 }
 
 QLineEdit* cityBox(const QString& name, QWidget* parent, const QString& tip = QString()) {
@@ -250,10 +240,9 @@ void CityCommodityView::ShowCityTweaks() {
     showInBox(txt_Lease, plainNumber(t.blockleaselength));
     cmb_CityOwnable->setCurrentIndex(t.citybusinessesownable ? 1 : 0);
     cmb_DaysOff->setCurrentIndex(t.daysoff ? 1 : 0);
-    showInBox(txt_multiE, fixedNumber<TweaksRecord>(t.railutilincomeEASY, 1, "railutilincomeEASY"));
-    showInBox(txt_multiM,
-              fixedNumber<TweaksRecord>(t.railutilincomeMEDIUM, 1, "railutilincomeMEDIUM"));
-    showInBox(txt_multiH, fixedNumber<TweaksRecord>(t.railutilincomeHARD, 1, "railutilincomeHARD"));
+    showInBox(txt_multiE, fixedNumber(t, "railutilincomeEASY", 1));
+    showInBox(txt_multiM, fixedNumber(t, "railutilincomeMEDIUM", 1));
+    showInBox(txt_multiH, fixedNumber(t, "railutilincomeHARD", 1));
     showInBox(txt_freightE, plainNumber(t.dailyfreightEASY));
     showInBox(txt_freightM, plainNumber(t.dailyfreightMEDIUM));
     showInBox(txt_freightH, plainNumber(t.dailyfreightHARD));
@@ -305,8 +294,8 @@ void CityCommodityView::lst_CommodityName_Click() {
         return;
     }
     const CommodityRecord& c = ctx_.state.model.EditCommodities[static_cast<std::size_t>(s)];
-    showInBox(txt_Markup, fixedNumber<CommodityRecord>(c.markup, 2, "markup"), kMarkupLength);
-    showInBox(txt_Value, fixedNumber<CommodityRecord>(c.value, 2, "value"));
+    showInBox(txt_Markup, fixedNumber(c, "markup", 2), kMarkupLength);
+    showInBox(txt_Value, fixedNumber(c, "value", 2));
     cmb_CommodityMembership->setCurrentIndex(membershipItem(c.membership));
     const QString name = qtText(c.displayName);
     cmd_CommoditySet->setToolTip(QStringLiteral("Set ") + name + QStringLiteral(" properties."));

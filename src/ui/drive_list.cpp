@@ -10,7 +10,6 @@
 #include "ui/folder_list.h"
 #include "ui/message_box.h"
 #include "ui/path_text.h"
-#include "ui/view_fields.h"
 
 namespace tg {
 

@@ -13,7 +13,6 @@
 
 #include "project/app_context.h"
 #include "project/edits.h"
-#include "ui/message_box.h"
 #include "ui/path_text.h"
 #include "ui/placement.h"
 #include "ui/view_fields.h"
@@ -138,7 +137,7 @@ void frm_blockedit::showControls() {
     const BlockRecord& b =
         ctx_.state.model.EditBlocks[static_cast<std::size_t>(ctx_.state.CurrentBlock)];
     showInBox(txt_Value, plainNumber(b.value));
-    showInBox(txt_Prestige, fixedNumber<BlockRecord>(b.prestige, 1, "prestige"));
+    showInBox(txt_Prestige, fixedNumber(b, "prestige", 1));
     opt_BuildingRights[b.buildingrights ? 0 : 1]->setChecked(true);
     opt_Ownability[b.ownable ? 0 : 1]->setChecked(true);
 }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QImage>
 #include <QImageReader>
@@ -51,20 +50,43 @@ void refillKeepingRow(QListWidget* list, Fill fill) {
     }
 }
 
+// The map picture as read from its file, or why it could not be.
+struct MapPicture {
+    QString path;
+    QImage picture;
+    QString error;
+};
+
+// Runs on a thread of its own: touches nothing but its file.
+MapPicture readMapPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    MapPicture map{path, reader.read(), QString()};
+    if (map.picture.isNull()) {
+        map.error = reader.errorString();
+    }
+    return map;
+}
+
 }  // namespace
+
+struct frm_main::PendingMapPicture {
+    std::future<MapPicture> result;
+};
 
 frm_main::frm_main(AppContext& ctx, MessageBoxService& boxes, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), boxes_(boxes) {
     // Decoding the map picture takes about as long as building a view and
     // needs nothing of the window: it runs on a thread of its own beside the
     // building (or, where no thread can be had, when loadMapPicture asks).
-    mapPicture_ = std::async(std::launch::async | std::launch::deferred, readMapPicture,
-                             fromCorePath(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map")));
+    PendingMapPicture mapPicture{
+        std::async(std::launch::async | std::launch::deferred, readMapPicture,
+                   fromCorePath(ctx_.fs.resolve(ctx_.app.ShippedPath + "tgmap.map")))};
     setAttribute(Qt::WA_DeleteOnClose);
     centreWhenFirstShown(this);
     buildMenus();
     buildViews();
-    Form_Load();
+    Form_Load(mapPicture);
 }
 
 void frm_main::buildMenus() {
@@ -133,9 +155,9 @@ void frm_main::buildViews() {
     setCentralWidget(central);
 }
 
-void frm_main::Form_Load() {
+void frm_main::Form_Load(PendingMapPicture& mapPicture) {
     setWindowTitle(QStringLiteral("TG Edit : ") + qtText(lastPathPart(ctx_.state.ProjectPath)));
-    loadMapPicture();
+    loadMapPicture(mapPicture);
     testGameVersion();
 
     boxes_.showFailures(this, reloadProject(ctx_));
@@ -162,18 +184,8 @@ void frm_main::fitSmallestSize() {
         views->totalMinimumHeightForWidth(views->totalMinimumSize().width()));
 }
 
-frm_main::MapPicture frm_main::readMapPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    MapPicture map{path, reader.read(), QString()};
-    if (map.picture.isNull()) {
-        map.error = reader.errorString();
-    }
-    return map;
-}
-
-void frm_main::loadMapPicture() {
-    MapPicture map = mapPicture_.get();
+void frm_main::loadMapPicture(PendingMapPicture& mapPicture) {
+    MapPicture map = mapPicture.result.get();
     if (map.picture.isNull()) {
         // The map still works without its picture: the hot spots lie where
         // the blocks are.

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QImage>
 #include <QMainWindow>
-#include <QString>
-#include <future>
 
 class QAction;
 class QCloseEvent;
@@ -63,19 +60,14 @@ protected:
 private:
     enum class View { Block, Business, City };
 
-    // The map picture as read from its file, or why it could not be.
-    struct MapPicture {
-        QString path;
-        QImage picture;
-        QString error;
-    };
-    // Runs on a thread of its own: touches nothing but its file.
-    static MapPicture readMapPicture(const QString& path);
+    // The map picture, read on a thread of its own while the constructor
+    // builds the menus and views (frm_main.cpp).
+    struct PendingMapPicture;
 
     void buildMenus();
     void buildViews();
-    void Form_Load();
-    void loadMapPicture();
+    void Form_Load(PendingMapPicture& mapPicture);
+    void loadMapPicture(PendingMapPicture& mapPicture);
     void testGameVersion();
     void showView(View view);
     void fitSmallestSize();
@@ -92,9 +84,6 @@ private:
 
     AppContext& ctx_;
     MessageBoxService& boxes_;
-    // Read on a second thread while the menus and views are built; taken by
-    // loadMapPicture.
-    std::future<MapPicture> mapPicture_;
 };
 
 }  // namespace tg

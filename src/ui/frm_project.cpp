@@ -225,8 +225,11 @@ void frm_project::cmd_OK_Click() {
         outcome = openProject(ctx_, sParentFolder);
     }
     if (!outcome.ok) {
-        outcome.refused ? boxes_.showNotices(this, outcome.notices)
-                        : boxes_.showFailures(this, outcome.notices);
+        if (outcome.refused) {
+            boxes_.showNotices(this, outcome.notices);
+        } else {
+            boxes_.showFailures(this, outcome.notices);
+        }
         return;
     }
     openMainWindow();

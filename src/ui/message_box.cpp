@@ -25,15 +25,17 @@ protected:
 }  // namespace
 
 void MessageBoxService::showNotices(QWidget* parent, const Notices& notices) {
-    for (const Notice& notice : notices) {
-        show(parent, QString::fromStdString(notice.title), QString::fromStdString(notice.text));
-    }
+    showEach(parent, notices, MsgIcon::None);
 }
 
 void MessageBoxService::showFailures(QWidget* parent, const Notices& notices) {
+    showEach(parent, notices, MsgIcon::Critical);
+}
+
+void MessageBoxService::showEach(QWidget* parent, const Notices& notices, MsgIcon icon) {
     for (const Notice& notice : notices) {
         show(parent, QString::fromStdString(notice.title), QString::fromStdString(notice.text),
-             MsgButtons::Ok, MsgIcon::Critical);
+             MsgButtons::Ok, icon);
     }
 }
 

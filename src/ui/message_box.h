@@ -29,6 +29,10 @@ public:
     // The same with the critical icon: file work that failed, or what a
     // command found wanting before it wrote anything.
     void showFailures(QWidget* parent, const Notices& notices);
+
+private:
+    // One OK-only box for each notice, in order, with the icon.
+    void showEach(QWidget* parent, const Notices& notices, MsgIcon icon);
 };
 
 // The real boxes (QMessageBox).

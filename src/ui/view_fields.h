@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
 #include <string_view>
 
@@ -22,6 +23,15 @@ class MessageBoxService;
 // The number boxes and pick lists of the editor views and the block dialog:
 // making them, showing a value in them, and reading them back into a record.
 
+// The setting field of Record named `name`. The views name their fields by
+// literal names, so a name missing from the table is a slip in the program.
+template <class Record>
+const SettingField<Record>& viewField(std::string_view name) {
+    const SettingField<Record>* field = fieldNamed<Record>(name);
+    Q_ASSERT_X(field != nullptr, "viewField", "no setting field of that name");
+    return *field;
+}
+
 // A text box for a number: its control name, tooltip (none when empty) and
 // width in pixels.
 QLineEdit* numberBox(const QString& name, const QString& tip, int width, QWidget* parent);
@@ -38,12 +48,13 @@ QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent);
 // Number forms of the boxes: plain decimal, and a fixed number of decimals.
 QString plainNumber(long long value);
 
-// A number of the record's field, shown with `decimals` decimals, or in the
+// The record's field `name`, shown with `decimals` decimals, or in the
 // field's written form where that keeps more (formatShown): a Set on an
 // untouched box stores what the writer would have written.
 template <class Record>
-QString fixedNumber(double value, int decimals, std::string_view field) {
-    return qtText(formatShown(value, decimals, fieldNamed<Record>(field)->form));
+QString fixedNumber(const Record& record, std::string_view name, int decimals) {
+    const SettingField<Record>& field = viewField<Record>(name);
+    return qtText(formatShown(settingNumber(record, field), decimals, field.form));
 }
 
 // Shows text in a box that holds at most `limit` typed characters. A longer
